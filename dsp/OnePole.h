@@ -1,0 +1,38 @@
+// First-order section.
+#pragma once
+
+namespace dsp
+{
+
+class OnePole
+{
+public:
+	void set_z_eq(const float b[2], const float a[2]) noexcept;
+	void get_z_eq(float b[2], float a[2]) const noexcept;
+
+	// y = b0 x + b1 x1 - a1 y1; out_ptr may equal in_ptr.
+	void process_block(float *out_ptr, const float *in_ptr, long nbr_spl) noexcept;
+	float process_sample(float x) noexcept;
+	void clear_buffers() noexcept;
+
+	float get_x1() const noexcept
+	{
+		return _x1;
+	}
+	float get_y1() const noexcept
+	{
+		return _y1;
+	}
+
+protected:
+	float _b0 = 1;
+	float _b1 = 0;
+	float _a0 = 1;  // always 1, never read
+	float _a1 = 0;
+
+private:
+	float _x1 = 0;
+	float _y1 = 0;
+};
+
+}  // namespace dsp
