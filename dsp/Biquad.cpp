@@ -45,7 +45,7 @@ void Biquad::process_single(float &spl) noexcept
 	const int recent = _mem_pos;
 	const int older = 1 - recent;
 	const float x = spl;
-	const float y = _b0 * x + _b1 * _x[recent] + _b2 * _x[older] - _a1 * _y[recent] - _a2 * _y[older];
+	const float y = ((_b0 * x + _b1 * _x[recent] + _b2 * _x[older]) - _a2 * _y[older]) - _a1 * _y[recent];
 	_x[older] = x;
 	_y[older] = y;
 	_mem_pos = older;
@@ -81,8 +81,10 @@ void Biquad::process_block_tpl(float *data_ptr, long nbr_spl) noexcept
 		const float in0 = data_ptr[pos];
 		const float in1 = data_ptr[pos + 1];
 		const float ff0 = ND ? b0 * in0 + b1 * x1 + b2 * x2 + ANTI_DENORMAL : b0 * in0 + b1 * x1 + b2 * x2;
-		const float out0 = ff0 - a1 * y1 - a2 * y2;
-		const float out1 = b0 * in1 + b1 * in0 + b2 * x1 - a1 * out0 - a2 * y1;
+		// The last output enters last: the recursion's latency is then one
+		// multiplication and one subtraction.
+		const float out0 = (ff0 - a2 * y2) - a1 * y1;
+		const float out1 = ((b0 * in1 + b1 * in0 + b2 * x1) - a2 * y1) - a1 * out0;
 		data_ptr[pos] = out0;
 		data_ptr[pos + 1] = out1;
 		x2 = in0;

@@ -1,6 +1,8 @@
 // Second-order section in direct form I, filtering blocks in place.
 #pragma once
 
+#include <xmmintrin.h>
+
 namespace dsp
 {
 
@@ -21,6 +23,13 @@ public:
 	// Memories, for tests that look for NaN or subnormal values.
 	void get_memories(float x[2], float y[2]) const noexcept;
 
+	// Runs C channels through chains of N biquads each, sample by sample: the
+	// recursions of all filters then overlap instead of running one after
+	// another. Same results as process_block on each filter in turn (with
+	// process_block_nd on the first filter of each chain when ND_FIRST).
+	template <int C, int N, bool ND_FIRST>
+	static void process_chains(Biquad *const chain_arr[C][N], float *const data_arr[C], long nbr_spl) noexcept;
+
 protected:
 	float _b0 = 1;
 	float _b1 = 0;
@@ -30,6 +39,26 @@ protected:
 	float _a2 = 0;
 
 private:
+	struct State
+	{
+		float x1, x2, y1, y2;  // last and second-to-last input and output
+	};
+	State get_state() const noexcept
+	{
+		const int r = _mem_pos;
+		return {_x[r], _x[1 - r], _y[r], _y[1 - r]};
+	}
+	// Stores the state after nbr_spl more samples went through the ring.
+	void set_state(const State &st, long nbr_spl) noexcept
+	{
+		const int r = _mem_pos ^ int(nbr_spl & 1);
+		_x[r] = st.x1;
+		_x[1 - r] = st.x2;
+		_y[r] = st.y1;
+		_y[1 - r] = st.y2;
+		_mem_pos = r;
+	}
+
 	template <bool ND>
 	void process_block_tpl(float *data_ptr, long nbr_spl) noexcept;
 	void process_single(float &spl) noexcept;
@@ -38,5 +67,125 @@ private:
 	float _y[2] = {0, 0};
 	int _mem_pos = 0;  // cell holding the most recent sample
 };
+
+template <int C, int N, bool ND_FIRST>
+void Biquad::process_chains(Biquad *const chain_arr[C][N], float *const data_arr[C], long nbr_spl) noexcept
+{
+	if (nbr_spl <= 0)
+	{
+		return;
+	}
+	State st[C][N];
+	float co[C][N][5];
+	for (int c = 0; c < C; ++c)
+	{
+		for (int k = 0; k < N; ++k)
+		{
+			const Biquad &f = *chain_arr[c][k];
+			st[c][k] = f.get_state();
+			co[c][k][0] = f._b0;
+			co[c][k][1] = f._b1;
+			co[c][k][2] = f._b2;
+			co[c][k][3] = f._a1;
+			co[c][k][4] = f._a2;
+		}
+	}
+	// The block-wise filter puts the offset on the first sample of each pair,
+	// pairs starting after the ring is back at cell 0 and needing a partner.
+	const int nd_parity = ND_FIRST ? chain_arr[0][0]->_mem_pos : 0;
+	auto has_offset = [nd_parity, nbr_spl](long pos) {
+		return ND_FIRST && ((nd_parity + pos) & 1) == 0 && pos + 1 < nbr_spl;
+	};
+	if constexpr (C == 2)
+	{
+		// Two channels side by side in the lanes of one register: the same
+		// operations in the same order as the scalar path, lane by lane.
+		__m128 sx1[N], sx2[N], sy1[N], sy2[N], q[N][5];
+		for (int k = 0; k < N; ++k)
+		{
+			sx1[k] = _mm_setr_ps(st[0][k].x1, st[1][k].x1, 0, 0);
+			sx2[k] = _mm_setr_ps(st[0][k].x2, st[1][k].x2, 0, 0);
+			sy1[k] = _mm_setr_ps(st[0][k].y1, st[1][k].y1, 0, 0);
+			sy2[k] = _mm_setr_ps(st[0][k].y2, st[1][k].y2, 0, 0);
+			for (int i = 0; i < 5; ++i)
+			{
+				q[k][i] = _mm_setr_ps(co[0][k][i], co[1][k][i], 0, 0);
+			}
+		}
+		const __m128 ad = _mm_set1_ps(ANTI_DENORMAL);
+		float *const d0 = data_arr[0];
+		float *const d1 = data_arr[1];
+		for (long pos = 0; pos < nbr_spl; ++pos)
+		{
+			__m128 v = _mm_setr_ps(d0[pos], d1[pos], 0, 0);
+			for (int k = 0; k < N; ++k)
+			{
+				__m128 ff = _mm_add_ps(_mm_add_ps(_mm_mul_ps(q[k][0], v), _mm_mul_ps(q[k][1], sx1[k])),
+				                       _mm_mul_ps(q[k][2], sx2[k]));
+				if (k == 0 && has_offset(pos))
+				{
+					ff = _mm_add_ps(ff, ad);
+				}
+				const __m128 y = _mm_sub_ps(_mm_sub_ps(ff, _mm_mul_ps(q[k][4], sy2[k])), _mm_mul_ps(q[k][3], sy1[k]));
+				sx2[k] = sx1[k];
+				sx1[k] = v;
+				sy2[k] = sy1[k];
+				sy1[k] = y;
+				v = y;
+			}
+			float out[4];
+			_mm_storeu_ps(out, v);
+			d0[pos] = out[0];
+			d1[pos] = out[1];
+		}
+		for (int k = 0; k < N; ++k)
+		{
+			float t[4][4];
+			_mm_storeu_ps(t[0], sx1[k]);
+			_mm_storeu_ps(t[1], sx2[k]);
+			_mm_storeu_ps(t[2], sy1[k]);
+			_mm_storeu_ps(t[3], sy2[k]);
+			for (int c = 0; c < 2; ++c)
+			{
+				st[c][k] = {t[0][c], t[1][c], t[2][c], t[3][c]};
+			}
+		}
+	}
+	else
+	{
+		for (long pos = 0; pos < nbr_spl; ++pos)
+		{
+			const bool offset = has_offset(pos);
+			for (int c = 0; c < C; ++c)
+			{
+				float v = data_arr[c][pos];
+				for (int k = 0; k < N; ++k)
+				{
+					State &s = st[c][k];
+					const float *q = co[c][k];
+					float ff = q[0] * v + q[1] * s.x1 + q[2] * s.x2;
+					if (k == 0 && offset)
+					{
+						ff += ANTI_DENORMAL;
+					}
+					const float y = (ff - q[4] * s.y2) - q[3] * s.y1;
+					s.x2 = s.x1;
+					s.x1 = v;
+					s.y2 = s.y1;
+					s.y1 = y;
+					v = y;
+				}
+				data_arr[c][pos] = v;
+			}
+		}
+	}
+	for (int c = 0; c < C; ++c)
+	{
+		for (int k = 0; k < N; ++k)
+		{
+			chain_arr[c][k]->set_state(st[c][k], nbr_spl);
+		}
+	}
+}
 
 }  // namespace dsp

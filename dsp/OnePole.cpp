@@ -39,6 +39,28 @@ void OnePole::process_block(float *out_ptr, const float *in_ptr, long nbr_spl) n
 	_y1 = y1;
 }
 
+void OnePole::process_block_pair(OnePole &f1, OnePole &f2, float *data1_ptr, float *data2_ptr, long nbr_spl) noexcept
+{
+	float x1a = f1._x1, y1a = f1._y1, x1b = f2._x1, y1b = f2._y1;
+	for (long pos = 0; pos < nbr_spl; ++pos)
+	{
+		const float xa = data1_ptr[pos];
+		const float xb = data2_ptr[pos];
+		const float ya = f1._b0 * xa + f1._b1 * x1a - f1._a1 * y1a;
+		const float yb = f2._b0 * xb + f2._b1 * x1b - f2._a1 * y1b;
+		data1_ptr[pos] = ya;
+		data2_ptr[pos] = yb;
+		x1a = xa;
+		y1a = ya;
+		x1b = xb;
+		y1b = yb;
+	}
+	f1._x1 = x1a;
+	f1._y1 = y1a;
+	f2._x1 = x1b;
+	f2._y1 = y1b;
+}
+
 float OnePole::process_sample(float x) noexcept
 {
 	const float y = _b0 * x + _b1 * _x1 - _a1 * _y1;

@@ -13,6 +13,9 @@ public:
 	// y = b0 x + b1 x1 - a1 y1; out_ptr may equal in_ptr.
 	void process_block(float *out_ptr, const float *in_ptr, long nbr_spl) noexcept;
 	float process_sample(float x) noexcept;
+	// Two independent filters in one pass, so that their recursions overlap;
+	// the same results as two process_block calls.
+	static void process_block_pair(OnePole &f1, OnePole &f2, float *data1_ptr, float *data2_ptr, long nbr_spl) noexcept;
 	void clear_buffers() noexcept;
 
 	float get_x1() const noexcept

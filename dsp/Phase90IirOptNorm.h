@@ -40,6 +40,12 @@ public:
 		return _network.is_finite();
 	}
 
+	// The concrete network, for callers that run their own per-sample loop.
+	Phase90Iir<N> &use_network() noexcept
+	{
+		return _network;
+	}
+
 private:
 	Phase90Iir<N> _network;
 };

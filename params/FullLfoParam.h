@@ -77,6 +77,17 @@ public:
 		_smoother.set_inertia_time(t);
 	}
 
+	// The parameter takes val, the LFO its defaults (waveform 0, 1 beat, depth 0),
+	// then everything restarts as in reset().
+	void set_default_state(double val)
+	{
+		_param->set_from_normalized(_param->normalize_val(val));
+		_wf_ptr->set_from_normalized(0);
+		_per_ptr->set_from_normalized(_per_ptr->normalize_val(1.0));
+		_depth_ptr->set_from_normalized(0);
+		reset();
+	}
+
 	// Back to the parameters' current state: the smoother jumps, waveform and
 	// period are re-read, the LFO starts over, the owner is told.
 	void reset()

@@ -44,6 +44,11 @@ public:
 	{
 		return _param_list[size_t(index)];
 	}
+	// index below get_nbr_registered_lfo().
+	FullLfoParamBase &use_registered_lfo(int index) const
+	{
+		return *_lfo_list[size_t(index)];
+	}
 
 private:
 	std::deque<ParamPtr> _param_list;

@@ -102,6 +102,54 @@ TEST(Biquad, IdentityAndAnySplitGiveTheSameOutput)
 	EXPECT_EQ(parts, whole);
 }
 
+TEST(Biquad, ChainsGiveExactlyWhatEachFilterInTurnGives)
+{
+	std::mt19937 rng(4);
+	std::uniform_real_distribution<float> dist(-1, 1);
+	dsp::Filter2p proto[2][3];
+	for (int c = 0; c < 2; ++c)
+	{
+		for (int k = 0; k < 3; ++k)
+		{
+			proto[c][k].set_type(k == 1 ? dsp::Filter2p::Type_BPF : dsp::Filter2p::Type_RESO);
+			proto[c][k].set_p1(0.5f + float(k + c));
+			proto[c][k].set_p2(0.7f + float(k));
+			proto[c][k].set_freq(200.0f * float(k + 1) + 100.0f * float(c));
+			proto[c][k].update_eq();
+		}
+	}
+	dsp::Filter2p seq[2][3];
+	dsp::Filter2p chn[2][3];
+	for (int c = 0; c < 2; ++c)
+	{
+		for (int k = 0; k < 3; ++k)
+		{
+			seq[c][k] = proto[c][k];
+			chn[c][k] = proto[c][k];
+		}
+	}
+	dsp::Biquad *const chain_arr[2][3] = {{&chn[0][0], &chn[0][1], &chn[0][2]}, {&chn[1][0], &chn[1][1], &chn[1][2]}};
+	for (long n : {5L, 1L, 256L, 3L, 8L, 7L})
+	{
+		std::vector<float> a(static_cast<size_t>(n)), b(static_cast<size_t>(n));
+		for (size_t i = 0; i < a.size(); ++i)
+		{
+			a[i] = dist(rng);
+			b[i] = dist(rng);
+		}
+		std::vector<float> sa = a, sb = b;
+		for (int k = 0; k < 3; ++k)
+		{
+			k == 0 ? seq[0][k].process_block_nd(sa.data(), n) : seq[0][k].process_block(sa.data(), n);
+			k == 0 ? seq[1][k].process_block_nd(sb.data(), n) : seq[1][k].process_block(sb.data(), n);
+		}
+		float *const data_arr[2] = {a.data(), b.data()};
+		dsp::Biquad::process_chains<2, 3, true>(chain_arr, data_arr, n);
+		ASSERT_EQ(a, sa) << n;
+		ASSERT_EQ(b, sb) << n;
+	}
+}
+
 TEST(Filter2p, MeasuredResponseMatchesTransferFunctionAndPrototype)
 {
 	const double rates[] = {44100, 96000};

@@ -1,0 +1,571 @@
+// Phaser voice.
+#include "engine/PhasedVoice.h"
+
+#include "dsp/BasicMixing.h"
+#include "dsp/PolyphaseIir2Designer.h"
+#include "engine/ParamTextFnc.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace
+{
+
+constexpr double PI = 3.14159265358979323846;
+constexpr double TWO_PI = 2 * PI;
+constexpr float LFO_GLIDE_TIME = 0.05f;
+constexpr long BAND_SUB_BLOCK = 64;  // band coefficients move at most every 64 samples
+
+template <int N>
+basic::SharedPtr<dsp::Phase90IirInterface> make_network(double att_db, double tbw)
+{
+	auto *net_ptr = new dsp::Phase90IirOptNorm<N>;
+	std::vector<double> coefs;
+	dsp::PolyphaseIir2Designer::compute_halfband_lpf(coefs, att_db, tbw);
+	net_ptr->set_coefs(coefs);
+	return basic::SharedPtr<dsp::Phase90IirInterface>(net_ptr);
+}
+
+}  // namespace
+
+double PhasedVoice::FdbkClipper::operator()(double x) const noexcept
+{
+	return std::tanh(x);
+}
+
+double PhasedVoice::OutputClipper::operator()(double x) const noexcept
+{
+	const double y = 0.686306 * x;
+	return (std::exp(y) - std::exp(-y * (1 + std::exp(-0.75 * std::sqrt(std::fabs(y)))))) /
+	       (std::exp(y) + std::exp(-y));
+}
+
+double PhasedVoice::PanModifier::operator()(double v, double m) const noexcept
+{
+	return ParamTextFnc::clamp(v + (1 - std::fabs(v)) * m, -1, 1);
+}
+
+double PhasedVoice::OscRateModifier::operator()(double v, double m) const noexcept
+{
+	return ParamTextFnc::clamp(v * std::pow(256.0, m), ParamVoiceOscRate::MIN_BEATS, ParamVoiceOscRate::MAX_BEATS);
+}
+
+double PhasedVoice::ManPhaseModifier::operator()(double v, double m) const noexcept
+{
+	return ParamTextFnc::clamp(v + 0.5 * m, -2, 2);
+}
+
+double PhasedVoice::FdbkLvlModifier::operator()(double v, double m) const noexcept
+{
+	return ParamTextFnc::clamp(v + 0.5 * m, 0, 1);
+}
+
+double PhasedVoice::FdbkColModifier::operator()(double v, double m) const noexcept
+{
+	double c = v + 0.5 * m;
+	if (c < 0)
+	{
+		c += 1;
+	}
+	else if (c > 1)
+	{
+		c -= 1;
+	}
+	return c;
+}
+
+double PhasedVoice::FiltFreqModifier::operator()(double v, double m) const noexcept
+{
+	return ParamTextFnc::clamp(v * std::pow(8.0, m), ParamVoiceFiltFreq::MIN_FREQ, ParamVoiceFiltFreq::MAX_FREQ);
+}
+
+double PhasedVoice::gain_modifier(double g, double f, double q) noexcept
+{
+	const double u = std::log(f / ParamVoiceFiltFreq::MIN_FREQ) / std::log(256.0);
+	const double t = q * u;
+	return g * (1 + u) * (1 + t) / (1 + t / (2 * ParamVoiceFiltBw::MAX_Q));
+}
+
+void PhasedVoice::init(int index, rivo::PluginInternal &registry, SharedTempBuf &scratch)
+{
+	using ParamPtr = rivo::PluginInternal::ParamPtr;
+	_index = index;
+	_default_gain = (index == 0) ? 0.5f : 0.0f;
+	_time_unit_ptr = &registry.get_time_unit();
+	_scratch_ptr = &scratch;
+
+	auto *gain_ptr = new ParamVoiceGain;
+	gain_ptr->init(_default_gain, 0, index);
+	_gain_ptr = gain_ptr;
+	registry.register_param(ParamPtr(gain_ptr));
+
+	auto *pan_ptr = new ParamVoicePan;
+	pan_ptr->init(0.0, 0, index);
+	_pan_lfo.init(ParamPtr(pan_ptr), registry, 100);
+
+	auto *depth_ptr = new ParamVoiceDepth;
+	depth_ptr->init(0.0, 0, index);
+	_depth_ptr = depth_ptr;
+	registry.register_param(ParamPtr(depth_ptr));
+
+	auto *hold_ptr = new ParamVoiceOscHold;
+	hold_ptr->init(0.0, 0, index);
+	_hold_ptr = hold_ptr;
+	registry.register_param(ParamPtr(hold_ptr));
+
+	auto *period_ptr = new ParamVoiceOscRate;
+	period_ptr->init(1.6, 0, index, *_time_unit_ptr);
+	_period_lfo.init(ParamPtr(period_ptr), registry, 100);
+
+	auto *man_ptr = new ParamVoiceManPh;
+	man_ptr->init(0.0, 0, index);
+	_man_lfo.init(ParamPtr(man_ptr), registry, 100);
+
+	auto *lvl_ptr = new ParamVoiceFdbkLvl;
+	lvl_ptr->init(0.0, 0, index);
+	_lvl_lfo.init(ParamPtr(lvl_ptr), registry, 100);
+
+	auto *col_ptr = new ParamVoiceFdbkCol;
+	col_ptr->init(0.0, 0, index);
+	_col_lfo.init(ParamPtr(col_ptr), registry, 100);
+
+	auto *freq_ptr = new ParamVoiceFiltFreq;
+	freq_ptr->init(640.0, 0, index);
+	_freq_lfo.init(ParamPtr(freq_ptr), registry, 100);
+
+	auto *q_ptr = new ParamVoiceFiltBw;
+	q_ptr->init(0.1, 0, index);
+	_q_ptr = q_ptr;
+	registry.register_param(ParamPtr(q_ptr));
+
+	_gain_ptr->set_notification_target(&_gain_flag);
+	_pan_lfo.set_notification_target(&_pan_flag);
+	_depth_ptr->set_notification_target(&_depth_flag);
+	_hold_ptr->set_notification_target(&_hold_flag);
+	_period_lfo.set_notification_target(&_period_flag);
+	_man_lfo.set_notification_target(&_man_flag);
+	_lvl_lfo.set_notification_target(&_lvl_flag);
+	_col_lfo.set_notification_target(&_col_flag);
+	_freq_lfo.set_notification_target(&_band_flag);
+	_q_ptr->set_notification_target(&_band_flag);
+
+	_pan_lfo.set_inertia_time(LFO_GLIDE_TIME);
+	_period_lfo.set_inertia_time(LFO_GLIDE_TIME);
+	_man_lfo.set_inertia_time(LFO_GLIDE_TIME);
+	_lvl_lfo.set_inertia_time(LFO_GLIDE_TIME);
+	_col_lfo.set_inertia_time(LFO_GLIDE_TIME);
+	_freq_lfo.set_inertia_time(LFO_GLIDE_TIME);
+
+	_net_arr[0] = make_network<8>(40, 0.001);
+	_net_arr[1] = make_network<16>(60, 0.00005);
+	_net_arr[2] = make_network<32>(130, 0.00005);
+	_net_index = 0;
+	_cur_net_ptr = _net_arr[0].get();
+
+	for (auto &flt : _band_arr)
+	{
+		flt.set_type(dsp::Filter2p::Type_BPF);
+		flt.set_p1(1);
+	}
+	// Every value is taken over at the first tick.
+	for (rivo::NotificationFlag *flag_ptr : {&_gain_flag, &_pan_flag, &_depth_flag, &_hold_flag, &_period_flag,
+	                                         &_man_flag, &_lvl_flag, &_col_flag, &_band_flag})
+	{
+		flag_ptr->set();
+	}
+	update_bpf();
+}
+
+void PhasedVoice::set_default_state()
+{
+	_gain_ptr->set_from_normalized(_gain_ptr->normalize_val(_default_gain));
+	_depth_ptr->set_from_normalized(0);
+	_hold_ptr->set_from_normalized(0);
+	_q_ptr->set_from_normalized(_q_ptr->normalize_val(ParamVoiceFiltBw::MIN_Q));
+	_pan_lfo.set_default_state(0.0);
+	_period_lfo.set_default_state(1.6);
+	_man_lfo.set_default_state(0.0);
+	_lvl_lfo.set_default_state(0.0);
+	_col_lfo.set_default_state(0.0);
+	_freq_lfo.set_default_state(640.0);
+}
+
+void PhasedVoice::set_sample_freq(float fs)
+{
+	_sample_freq = fs;
+	_pan_lfo.set_sample_freq(fs);
+	_period_lfo.set_sample_freq(fs);
+	_man_lfo.set_sample_freq(fs);
+	_lvl_lfo.set_sample_freq(fs);
+	_col_lfo.set_sample_freq(fs);
+	_freq_lfo.set_sample_freq(fs);
+	_osc.set_sample_freq(fs);
+	// The sweep rate follows the new rate at once rather than at the next period change.
+	_phase_inc = TWO_PI * _rate / double(fs);
+	for (auto &flt : _band_arr)
+	{
+		flt.set_sample_freq(fs);
+	}
+	update_bpf();
+}
+
+void PhasedVoice::clear_buffers()
+{
+	_period_lfo.reset();
+	_osc.set_phasor(1, 0);
+	for (auto &net : _net_arr)
+	{
+		net->clear_buffers();
+	}
+	for (auto &flt : _band_arr)
+	{
+		flt.clear_buffers();
+	}
+	_fdbk_state = 0;
+	_col_cos = float(std::cos(TWO_PI * _colour));
+	_col_sin = float(std::sin(TWO_PI * _colour));
+	_colour_old = _colour;
+	update_pan_matrix();
+	_pan_mat_old = _pan_mat;
+}
+
+void PhasedVoice::set_master_vol(float vol)
+{
+	_master_vol = vol;
+	_pan_dirty = true;
+}
+
+void PhasedVoice::report_tempo_change()
+{
+	for (rivo::NotificationFlag *flag_ptr : {&_pan_flag, &_period_flag, &_man_flag, &_lvl_flag, &_col_flag, &_band_flag})
+	{
+		flag_ptr->set();
+	}
+}
+
+void PhasedVoice::set_osc_phase(float phase)
+{
+	if (std::isfinite(phase))
+	{
+		_stored_phase.store(phase, std::memory_order_relaxed);
+		_phase_set_flag.set();
+	}
+}
+
+void PhasedVoice::update_bpf()
+{
+	_band_dirty = true;
+	_band_q = float(_q_ptr->get_val());
+	_band_freq = float(_freq_lfo.get_val());
+	_band_on = ParamVoiceFiltBw::is_on(_band_q);
+}
+
+void PhasedVoice::update_pan_matrix()
+{
+	const float m = _master_vol;
+	const float p = _pan * m;
+	const float q = p >= 0 ? p : 0;
+	_pan_mat.set(m - q, q, q - p, m - (q - p));
+}
+
+void PhasedVoice::tick(long nbr_spl)
+{
+	_pan_lfo.tick(nbr_spl);
+	_period_lfo.tick(nbr_spl);
+	_man_lfo.tick(nbr_spl);
+	_lvl_lfo.tick(nbr_spl);
+	_col_lfo.tick(nbr_spl);
+	_freq_lfo.tick(nbr_spl);
+
+	_colour_old = _colour;
+	_man_phase_old = _man_phase;
+	const float stored = get_osc_phase();
+	_stored_phase_old = stored;
+
+	if (_gain_flag())
+	{
+		_gain_flag.reset();
+		_gain = float(_gain_ptr->get_val());
+	}
+	if (_pan_flag())
+	{
+		_pan_flag.reset();
+		_pan = float(_pan_lfo.get_val());
+		_pan_dirty = true;
+	}
+	if (_depth_flag())
+	{
+		_depth_flag.reset();
+		_net_index = _depth_ptr->get_index(_depth_ptr->get_val());
+		_cur_net_ptr = _net_arr[size_t(_net_index)].get();
+	}
+	const bool phase_set = _phase_set_flag();
+	if (phase_set)
+	{
+		_phase_set_flag.reset();
+	}
+	const bool hold_changed = _hold_flag();
+	if (hold_changed)
+	{
+		_hold_flag.reset();
+		_hold = (_hold_ptr->get_index(_hold_ptr->get_val()) == 1);
+		_osc_dirty = true;
+	}
+	if (_man_flag())
+	{
+		_man_flag.reset();
+		_man_phase = float(_man_lfo.get_val() * TWO_PI);
+		_osc_dirty = true;
+	}
+	if (_period_flag())
+	{
+		_period_flag.reset();
+		_rate = 1.0 / _time_unit_ptr->convert_beats_to_time(_period_lfo.get_val());
+		_osc_dirty = true;
+		_phase_inc = TWO_PI * _rate / double(_sample_freq);
+	}
+	if (_lvl_flag())
+	{
+		_lvl_flag.reset();
+		_lvl_target = float(_lvl_lfo.get_val());
+	}
+	if (_col_flag())
+	{
+		_col_flag.reset();
+		_colour = float(_col_lfo.get_val());
+		_col_cos = float(std::cos(TWO_PI * _colour));
+		_col_sin = float(std::sin(TWO_PI * _colour));
+	}
+	if (_band_flag())
+	{
+		_band_flag.reset();
+		update_bpf();
+	}
+
+	if (_pan_dirty)
+	{
+		_pan_dirty = false;
+		update_pan_matrix();
+	}
+
+	// A program's phase is taken over only while the oscillator is held.
+	if (phase_set && _hold)
+	{
+		_phase = stored;
+	}
+	if (hold_changed || (phase_set && !_hold))
+	{
+		_stored_phase.store(float(_phase), std::memory_order_relaxed);
+		_stored_phase_old = float(_phase);
+	}
+
+	_osc.renormalize();
+}
+
+void PhasedVoice::update_osc_phase(long nbr_spl)
+{
+	const double anchor = _phase + double(_man_phase_old);
+	_osc.set_phasor(float(std::cos(anchor)), float(std::sin(anchor)));
+	if (!_hold)
+	{
+		_phase += _phase_inc * double(nbr_spl);
+	}
+	if (_osc_dirty)
+	{
+		_osc_dirty = false;
+		double f = _hold ? 0.0 : _rate;
+		const float stored = get_osc_phase();
+		if (_man_phase != _man_phase_old || stored != _stored_phase_old)
+		{
+			// Glide to the new manual phase across this block instead of jumping.
+			_osc_dirty = true;
+			const double delta = double(_man_phase - _man_phase_old) + double(stored - _stored_phase_old);
+			f += delta / double(nbr_spl) * double(_sample_freq) / TWO_PI;
+		}
+		_osc.set_freq(float(f));
+	}
+}
+
+template <class NET, bool FDBK>
+void PhasedVoice::process_samples(NET &net, const float *in_ptr, long nbr_spl)
+{
+	float *s0_ptr = _scratch_ptr->_buf[0].data();
+	float *s1_ptr = _scratch_ptr->_buf[1].data();
+	const float lvl = _lvl_use;
+	float fdbk = _fdbk_state;
+	float c = _osc.get_cos();
+	float s = _osc.get_sin();
+	const float step_c = _osc.get_step_cos();
+	const float step_s = _osc.get_step_sin();
+	float col_c = _col_cos;
+	float col_s = _col_sin;
+	float rot_c = 1;
+	float rot_s = 0;
+	const bool col_glide = (_colour != _colour_old);
+	if (col_glide)
+	{
+		const double start = TWO_PI * _colour_old;
+		const double step = TWO_PI * double(_colour - _colour_old) / double(nbr_spl);
+		col_c = float(std::cos(start));
+		col_s = float(std::sin(start));
+		rot_c = float(std::cos(step));
+		rot_s = float(std::sin(step));
+	}
+	for (long i = 0; i < nbr_spl; ++i)
+	{
+		if (col_glide)
+		{
+			const float nc = col_c * rot_c - col_s * rot_s;
+			col_s = col_s * rot_c + col_c * rot_s;
+			col_c = nc;
+		}
+		const float x = in_ptr[i];
+		float a;
+		float b;
+		net.process_sample(a, b, x + fdbk);
+		const float aa = a * c;
+		const float bb = b * s;
+		s0_ptr[i] = aa + bb;
+		s1_ptr[i] = aa - bb;
+		if (FDBK)
+		{
+			const float f = (x + aa + bb * (c * col_c - s * col_s)) * lvl;
+			fdbk = _fdbk_clipper(f);
+		}
+		else
+		{
+			// At level 0 the clipped feedback is exactly 0 (tanh 0 = 0), so the
+			// samples no longer wait for each other.
+			fdbk = 0;
+		}
+		const float nc = c * step_c - s * step_s;
+		s = s * step_c + c * step_s;
+		c = nc;
+	}
+	_fdbk_state = fdbk;
+	_osc.set_phasor(c, s);
+	if (col_glide)
+	{
+		_col_cos = float(std::cos(TWO_PI * _colour));
+		_col_sin = float(std::sin(TWO_PI * _colour));
+	}
+}
+
+// The per-sample loop is compiled for each network size, so the network's
+// units are inlined into it.
+template <bool FDBK>
+void PhasedVoice::process_with_network(const float *in_ptr, long nbr_spl)
+{
+	switch (_net_index)
+	{
+	case 0:
+		process_samples<dsp::Phase90Iir<8>, FDBK>(
+		   static_cast<dsp::Phase90IirOptNorm<8> &>(*_cur_net_ptr).use_network(), in_ptr, nbr_spl);
+		break;
+	case 1:
+		process_samples<dsp::Phase90Iir<16>, FDBK>(
+		   static_cast<dsp::Phase90IirOptNorm<16> &>(*_cur_net_ptr).use_network(), in_ptr, nbr_spl);
+		break;
+	default:
+		process_samples<dsp::Phase90Iir<32>, FDBK>(
+		   static_cast<dsp::Phase90IirOptNorm<32> &>(*_cur_net_ptr).use_network(), in_ptr, nbr_spl);
+		break;
+	}
+}
+
+void PhasedVoice::process_block_mix(float *left_ptr, float *right_ptr, const float *in_ptr, long nbr_spl)
+{
+	update_osc_phase(nbr_spl);
+	if (std::fabs(_gain) < SILENT_GAIN)
+	{
+		_lvl_use = _lvl_target;
+		return;
+	}
+	if (_lvl_use != 0)
+	{
+		process_with_network<true>(in_ptr, nbr_spl);
+	}
+	else
+	{
+		process_with_network<false>(in_ptr, nbr_spl);
+	}
+	_lvl_use = _lvl_target;
+
+	if (!_band_on)
+	{
+		process_dist(nbr_spl);
+	}
+	else if (_band_dirty)
+	{
+		process_dist_bpf_v(nbr_spl);
+		_band_dirty = false;
+	}
+	else
+	{
+		process_dist_bpf_c(nbr_spl);
+	}
+
+	dsp::BasicMixing::mix_mat_2_2_vlrauto(left_ptr, right_ptr, _scratch_ptr->_buf[0].data(),
+	                                      _scratch_ptr->_buf[1].data(), nbr_spl, _pan_mat_old, _pan_mat);
+	_pan_mat_old = _pan_mat;
+}
+
+void PhasedVoice::clip_output(long start, long nbr_spl, float g0, float g1)
+{
+	float *s0_ptr = _scratch_ptr->_buf[0].data() + start;
+	float *s1_ptr = _scratch_ptr->_buf[1].data() + start;
+	const float step = (g1 - g0) / float(nbr_spl);
+	float g = g0;
+	for (long i = 0; i < nbr_spl; ++i)
+	{
+		s0_ptr[i] = _out_clipper(g * s0_ptr[i]);
+		s1_ptr[i] = _out_clipper(g * s1_ptr[i]);
+		g += step;
+	}
+}
+
+void PhasedVoice::process_dist(long nbr_spl)
+{
+	clip_output(0, nbr_spl, _gain_old, _gain);
+	_gain_old = _gain;
+}
+
+void PhasedVoice::process_dist_bpf_c(long nbr_spl)
+{
+	_band_arr[0].process_block(_scratch_ptr->_buf[0].data(), nbr_spl);
+	_band_arr[1].process_block(_scratch_ptr->_buf[1].data(), nbr_spl);
+	const float g1 = float(gain_modifier(_gain, _band_freq, _band_q));
+	const float g0 = (_gain == _gain_old) ? g1 : float(gain_modifier(_gain_old, _band_freq, _band_q));
+	clip_output(0, nbr_spl, g0, g1);
+	_gain_old = _gain;
+}
+
+void PhasedVoice::process_dist_bpf_v(long nbr_spl)
+{
+	const double ln_q_old = std::log(double(_band_q_old));
+	const double ln_q = std::log(double(_band_q));
+	const double g0 = gain_modifier(_gain_old, _band_freq_old, _band_q_old);
+	const double g1 = gain_modifier(_gain, _band_freq, _band_q);
+	for (long start = 0; start < nbr_spl; start += BAND_SUB_BLOCK)
+	{
+		const long len = std::min(BAND_SUB_BLOCK, nbr_spl - start);
+		const long end = start + len;
+		const double r = double(end) / double(nbr_spl);
+		const double f = _band_freq_old + r * (double(_band_freq) - _band_freq_old);
+		const double q = std::exp(ln_q_old + r * (ln_q - ln_q_old));
+		for (int chn = 0; chn < 2; ++chn)
+		{
+			dsp::Filter2p &flt = _band_arr[size_t(chn)];
+			flt.set_freq(float(f));
+			flt.set_p2(float(q));
+			flt.update_eq();
+			flt.process_block(_scratch_ptr->_buf[size_t(chn)].data() + start, len);
+		}
+		const double r0 = double(start) / double(nbr_spl);
+		clip_output(start, len, float(g0 + r0 * (g1 - g0)), float(g0 + r * (g1 - g0)));
+	}
+	_band_q_old = _band_q;
+	_band_freq_old = _band_freq;
+	_gain_old = _gain;
+}

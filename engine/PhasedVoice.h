@@ -1,0 +1,191 @@
+// One phaser voice: a feedback frequency shifter. The input plus the voice's
+// own feedback is split into a 90-degree pair, multiplied by a quadrature
+// oscillator, band-filtered, saturated and panned onto the output bus.
+#pragma once
+
+#include "dsp/Filter2p.h"
+#include "dsp/InterpFncFiniteAsym.h"
+#include "dsp/OscSinCosEuler.h"
+#include "dsp/Phase90IirOptNorm.h"
+#include "dsp/StereoLevel.h"
+#include "engine/ParamVoiceDepth.h"
+#include "engine/ParamVoiceFdbkCol.h"
+#include "engine/ParamVoiceFdbkLvl.h"
+#include "engine/ParamVoiceFiltBw.h"
+#include "engine/ParamVoiceFiltFreq.h"
+#include "engine/ParamVoiceGain.h"
+#include "engine/ParamVoiceManPh.h"
+#include "engine/ParamVoiceOscHold.h"
+#include "engine/ParamVoiceOscRate.h"
+#include "engine/ParamVoicePan.h"
+#include "engine/SharedTempBuf.h"
+#include "params/FullLfoParam.h"
+#include "params/NotificationFlag.h"
+#include "sys/Array.h"
+#include "sys/SharedPtr.h"
+
+#include <atomic>
+
+class PhasedVoice
+{
+public:
+	static constexpr int NBR_PARAM = 28;
+	static constexpr int NBR_NETWORKS = 3;
+	static constexpr float SILENT_GAIN = 1e-9f;
+
+	struct FdbkClipper
+	{
+		double operator()(double x) const noexcept;  // tanh
+	};
+	// About unity for small signals, saturating at +1 for positive ones and
+	// growing slowly without a hard limit for negative ones.
+	struct OutputClipper
+	{
+		double operator()(double x) const noexcept;
+	};
+	struct PanModifier
+	{
+		double operator()(double v, double m) const noexcept;
+	};
+	struct OscRateModifier
+	{
+		double operator()(double v, double m) const noexcept;
+	};
+	struct ManPhaseModifier
+	{
+		double operator()(double v, double m) const noexcept;
+	};
+	struct FdbkLvlModifier
+	{
+		double operator()(double v, double m) const noexcept;
+	};
+	struct FdbkColModifier
+	{
+		double operator()(double v, double m) const noexcept;
+	};
+	struct FiltFreqModifier
+	{
+		double operator()(double v, double m) const noexcept;
+	};
+
+	virtual ~PhasedVoice() = default;
+
+	void init(int index, rivo::PluginInternal &registry, SharedTempBuf &scratch);
+	void set_default_state();
+	void set_sample_freq(float fs);
+	void clear_buffers();
+	void tick(long nbr_spl);
+	// Adds the voice onto left and right (which may be one buffer); nbr_spl <= 256.
+	void process_block_mix(float *left_ptr, float *right_ptr, const float *in_ptr, long nbr_spl);
+	void set_master_vol(float vol);
+	void report_tempo_change();
+	float get_osc_phase() const noexcept
+	{
+		return _stored_phase.load(std::memory_order_relaxed);
+	}
+	void set_osc_phase(float phase);
+	void restore() {}
+
+	// Gain compensation of the band filter.
+	static double gain_modifier(double g, double f, double q) noexcept;
+
+	// For tests.
+	int get_network_index() const noexcept
+	{
+		return _net_index;
+	}
+	double get_phase() const noexcept
+	{
+		return _phase;
+	}
+	float get_fdbk_state() const noexcept
+	{
+		return _fdbk_state;
+	}
+	const dsp::Phase90IirInterface &use_network(int index) const
+	{
+		return *_net_arr[size_t(index)];
+	}
+	const dsp::OscSinCosEuler &use_osc() const noexcept
+	{
+		return _osc;
+	}
+
+private:
+	template <bool FDBK>
+	void process_with_network(const float *in_ptr, long nbr_spl);
+	template <class NET, bool FDBK>
+	void process_samples(NET &net, const float *in_ptr, long nbr_spl);
+	void update_osc_phase(long nbr_spl);
+	void update_bpf();
+	void update_pan_matrix();
+	void process_dist(long nbr_spl);
+	void process_dist_bpf_c(long nbr_spl);
+	void process_dist_bpf_v(long nbr_spl);
+	// Saturates both scratch channels, gain ramping from g0 by (g1 - g0) / n per sample.
+	void clip_output(long start, long nbr_spl, float g0, float g1);
+
+	rivo::TimeUnit *_time_unit_ptr = nullptr;
+	ParamVoiceGain *_gain_ptr = nullptr;
+	rivo::FullLfoParam<PanModifier> _pan_lfo;
+	ParamVoiceDepth *_depth_ptr = nullptr;
+	ParamVoiceOscHold *_hold_ptr = nullptr;
+	rivo::FullLfoParam<OscRateModifier> _period_lfo;
+	rivo::FullLfoParam<ManPhaseModifier> _man_lfo;
+	rivo::FullLfoParam<FdbkLvlModifier> _lvl_lfo;
+	rivo::FullLfoParam<FdbkColModifier> _col_lfo;
+	rivo::FullLfoParam<FiltFreqModifier> _freq_lfo;
+	ParamVoiceFiltBw *_q_ptr = nullptr;
+
+	rivo::NotificationFlag _gain_flag;
+	rivo::NotificationFlag _pan_flag;
+	rivo::NotificationFlag _depth_flag;
+	rivo::NotificationFlag _hold_flag;
+	rivo::NotificationFlag _period_flag;
+	rivo::NotificationFlag _man_flag;
+	rivo::NotificationFlag _lvl_flag;
+	rivo::NotificationFlag _col_flag;
+	rivo::NotificationFlag _band_flag;
+	rivo::NotificationFlag _phase_set_flag;
+
+	int _net_index = 0;
+	float _master_vol = 1;
+	float _gain = 0;
+	float _pan = 0;
+	double _rate = 1;
+	bool _hold = false;
+	float _lvl_target = 0;
+	float _lvl_use = 0;
+	float _colour = 0;
+	float _colour_old = 0;
+	int _index = -1;
+	float _default_gain = 0.5f;
+	float _sample_freq = 44100;
+	double _phase = 0;
+	double _phase_inc = 0;
+	float _man_phase = 0;
+	float _man_phase_old = 0;
+	std::atomic<float> _stored_phase{0};  // written by program recall on another thread
+	float _stored_phase_old = 0;
+	bool _osc_dirty = true;
+	bool _pan_dirty = true;
+	bool _band_dirty = true;
+	float _gain_old = 0;
+	float _band_q = 0.1f;
+	float _band_freq = 640;
+	float _band_q_old = 0.1f;
+	float _band_freq_old = 640;
+	float _fdbk_state = 0;
+	float _col_cos = 1;
+	float _col_sin = 0;
+	dsp::OscSinCosEuler _osc;
+	basic::Array<basic::SharedPtr<dsp::Phase90IirInterface>, NBR_NETWORKS> _net_arr;
+	dsp::Phase90IirInterface *_cur_net_ptr = nullptr;
+	basic::Array<dsp::Filter2p, 2> _band_arr;
+	dsp::InterpFncFiniteAsym<-4, 4, FdbkClipper> _fdbk_clipper;
+	dsp::InterpFncFiniteAsym<-26, 6, OutputClipper> _out_clipper;
+	bool _band_on = false;
+	dsp::StereoLevel _pan_mat;
+	dsp::StereoLevel _pan_mat_old;
+	SharedTempBuf *_scratch_ptr = nullptr;
+};
