@@ -28,6 +28,18 @@ public:
 		return y;
 	}
 
+	// Input and output memory of one ring cell.
+	void get_mem(int cell, float &x, float &y) const noexcept
+	{
+		x = _x[cell];
+		y = _y[cell];
+	}
+	void set_mem(int cell, float x, float y) noexcept
+	{
+		_x[cell] = x;
+		_y[cell] = y;
+	}
+
 	void clear_buffers() noexcept
 	{
 		_x[0] = _x[1] = 0;

@@ -25,6 +25,11 @@ public:
 		set(g(x0), (g(x0 + h) - g(x0 - h)) * DERIV_SCALE, g(x1), (g(x1 + h) - g(x1 - h)) * DERIV_SCALE);
 	}
 
+	const float *get_coefs() const noexcept
+	{
+		return _c;
+	}
+
 	float eval(float t) const noexcept
 	{
 		return _c[0] + t * (_c[1] + t * (_c[2] + t * _c[3]));

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 #include <vector>
 
 namespace
@@ -398,20 +399,12 @@ void PhasedVoice::process_samples(NET &net, const float *in_ptr, long nbr_spl)
 	float s = _osc.get_sin();
 	const float step_c = _osc.get_step_cos();
 	const float step_s = _osc.get_step_sin();
-	float col_c = _col_cos;
-	float col_s = _col_sin;
-	float rot_c = 1;
-	float rot_s = 0;
+	float col_c;
+	float col_s;
+	float rot_c;
+	float rot_s;
 	const bool col_glide = (_colour != _colour_old);
-	if (col_glide)
-	{
-		const double start = TWO_PI * _colour_old;
-		const double step = TWO_PI * double(_colour - _colour_old) / double(nbr_spl);
-		col_c = float(std::cos(start));
-		col_s = float(std::sin(start));
-		rot_c = float(std::cos(step));
-		rot_s = float(std::sin(step));
-	}
+	get_colour_ramp(col_c, col_s, rot_c, rot_s, nbr_spl);
 	for (long i = 0; i < nbr_spl; ++i)
 	{
 		if (col_glide)
@@ -452,36 +445,64 @@ void PhasedVoice::process_samples(NET &net, const float *in_ptr, long nbr_spl)
 	}
 }
 
+template <class F>
+void PhasedVoice::with_current_network(F fnc)
+{
+	switch (_net_index)
+	{
+	case 0: fnc(static_cast<dsp::Phase90IirOptNorm<8> &>(*_cur_net_ptr).use_network()); break;
+	case 1: fnc(static_cast<dsp::Phase90IirOptNorm<16> &>(*_cur_net_ptr).use_network()); break;
+	default: fnc(static_cast<dsp::Phase90IirOptNorm<32> &>(*_cur_net_ptr).use_network()); break;
+	}
+}
+
 // The per-sample loop is compiled for each network size, so the network's
 // units are inlined into it.
 template <bool FDBK>
 void PhasedVoice::process_with_network(const float *in_ptr, long nbr_spl)
 {
-	switch (_net_index)
+	with_current_network([this, in_ptr, nbr_spl](auto &net) { process_samples<std::decay_t<decltype(net)>, FDBK>(net, in_ptr, nbr_spl); });
+}
+
+void PhasedVoice::get_colour_ramp(float &col_c, float &col_s, float &rot_c, float &rot_s, long nbr_spl) const
+{
+	col_c = _col_cos;
+	col_s = _col_sin;
+	rot_c = 1;
+	rot_s = 0;
+	if (_colour != _colour_old)
 	{
-	case 0:
-		process_samples<dsp::Phase90Iir<8>, FDBK>(
-		   static_cast<dsp::Phase90IirOptNorm<8> &>(*_cur_net_ptr).use_network(), in_ptr, nbr_spl);
-		break;
-	case 1:
-		process_samples<dsp::Phase90Iir<16>, FDBK>(
-		   static_cast<dsp::Phase90IirOptNorm<16> &>(*_cur_net_ptr).use_network(), in_ptr, nbr_spl);
-		break;
-	default:
-		process_samples<dsp::Phase90Iir<32>, FDBK>(
-		   static_cast<dsp::Phase90IirOptNorm<32> &>(*_cur_net_ptr).use_network(), in_ptr, nbr_spl);
-		break;
+		const double start = TWO_PI * _colour_old;
+		const double step = TWO_PI * double(_colour - _colour_old) / double(nbr_spl);
+		col_c = float(std::cos(start));
+		col_s = float(std::sin(start));
+		rot_c = float(std::cos(step));
+		rot_s = float(std::sin(step));
 	}
 }
 
 void PhasedVoice::process_block_mix(float *left_ptr, float *right_ptr, const float *in_ptr, long nbr_spl)
 {
+	if (begin_block(nbr_spl))
+	{
+		run_samples(in_ptr, nbr_spl);
+		end_block(left_ptr, right_ptr, nbr_spl);
+	}
+}
+
+bool PhasedVoice::begin_block(long nbr_spl)
+{
 	update_osc_phase(nbr_spl);
 	if (std::fabs(_gain) < SILENT_GAIN)
 	{
 		_lvl_use = _lvl_target;
-		return;
+		return false;
 	}
+	return true;
+}
+
+void PhasedVoice::run_samples(const float *in_ptr, long nbr_spl)
+{
 	if (_lvl_use != 0)
 	{
 		process_with_network<true>(in_ptr, nbr_spl);
@@ -490,6 +511,85 @@ void PhasedVoice::process_block_mix(float *left_ptr, float *right_ptr, const flo
 	{
 		process_with_network<false>(in_ptr, nbr_spl);
 	}
+}
+
+void PhasedVoice::run_samples_side_by_side(PhasedVoice *const voice_arr[], int nbr_voices, const float *in_ptr,
+                                           long nbr_spl, dsp::Phase90IirX4 &bank)
+{
+	constexpr int L = dsp::Phase90IirX4::NBR_LANES;
+	alignas(16) float c[L] = {1, 1, 1, 1}, s[L] = {0, 0, 0, 0}, stc[L] = {1, 1, 1, 1}, sts[L] = {0, 0, 0, 0};
+	alignas(16) float col_c[L] = {1, 1, 1, 1}, col_s[L] = {0, 0, 0, 0}, rot_c[L] = {1, 1, 1, 1}, rot_s[L] = {0, 0, 0, 0};
+	alignas(16) float lvl[L] = {0, 0, 0, 0}, fdbk[L] = {0, 0, 0, 0};
+	bank.reset();
+	for (int v = 0; v < nbr_voices; ++v)
+	{
+		PhasedVoice &voice = *voice_arr[v];
+		voice.with_current_network([&bank, v](auto &net) { bank.load_lane(v, net); });
+		c[v] = voice._osc.get_cos();
+		s[v] = voice._osc.get_sin();
+		stc[v] = voice._osc.get_step_cos();
+		sts[v] = voice._osc.get_step_sin();
+		voice.get_colour_ramp(col_c[v], col_s[v], rot_c[v], rot_s[v], nbr_spl);
+		lvl[v] = voice._lvl_use;
+		fdbk[v] = voice._fdbk_state;
+	}
+	bank.start();
+	__m128 vc = _mm_load_ps(c), vs = _mm_load_ps(s);
+	const __m128 vstc = _mm_load_ps(stc), vsts = _mm_load_ps(sts);
+	__m128 vcol_c = _mm_load_ps(col_c), vcol_s = _mm_load_ps(col_s);
+	const __m128 vrot_c = _mm_load_ps(rot_c), vrot_s = _mm_load_ps(rot_s);
+	const __m128 vlvl = _mm_load_ps(lvl);
+	__m128 vfdbk = _mm_load_ps(fdbk);
+	const auto &clipper = voice_arr[0]->_fdbk_clipper;
+	alignas(16) float out_a[SharedTempBuf::FRAME_LEN][L];
+	alignas(16) float out_b[SharedTempBuf::FRAME_LEN][L];
+	for (long i = 0; i < nbr_spl; ++i)
+	{
+		// Constant colours rotate by (1, 0), which leaves them exactly as they are.
+		const __m128 ncol = _mm_sub_ps(_mm_mul_ps(vcol_c, vrot_c), _mm_mul_ps(vcol_s, vrot_s));
+		vcol_s = _mm_add_ps(_mm_mul_ps(vcol_s, vrot_c), _mm_mul_ps(vcol_c, vrot_s));
+		vcol_c = ncol;
+		const __m128 x = _mm_set1_ps(in_ptr[i]);
+		__m128 a;
+		__m128 b;
+		bank.process_sample(a, b, _mm_add_ps(x, vfdbk));
+		const __m128 aa = _mm_mul_ps(a, vc);
+		const __m128 bb = _mm_mul_ps(b, vs);
+		_mm_store_ps(out_a[i], _mm_add_ps(aa, bb));
+		_mm_store_ps(out_b[i], _mm_sub_ps(aa, bb));
+		const __m128 mix = _mm_sub_ps(_mm_mul_ps(vc, vcol_c), _mm_mul_ps(vs, vcol_s));
+		const __m128 f = _mm_mul_ps(_mm_add_ps(_mm_add_ps(x, aa), _mm_mul_ps(bb, mix)), vlvl);
+		vfdbk = clipper.eval4(f);  // exactly 0 where the level is 0
+		const __m128 nc = _mm_sub_ps(_mm_mul_ps(vc, vstc), _mm_mul_ps(vs, vsts));
+		vs = _mm_add_ps(_mm_mul_ps(vs, vstc), _mm_mul_ps(vc, vsts));
+		vc = nc;
+	}
+	_mm_store_ps(c, vc);
+	_mm_store_ps(s, vs);
+	_mm_store_ps(fdbk, vfdbk);
+	for (int v = 0; v < nbr_voices; ++v)
+	{
+		PhasedVoice &voice = *voice_arr[v];
+		voice.with_current_network([&bank, v, nbr_spl](auto &net) { bank.store_lane(v, net, nbr_spl); });
+		voice._osc.set_phasor(c[v], s[v]);
+		voice._fdbk_state = fdbk[v];
+		if (voice._colour != voice._colour_old)
+		{
+			voice._col_cos = float(std::cos(TWO_PI * voice._colour));
+			voice._col_sin = float(std::sin(TWO_PI * voice._colour));
+		}
+		float *s0_ptr = voice._scratch_ptr->_buf[0].data();
+		float *s1_ptr = voice._scratch_ptr->_buf[1].data();
+		for (long i = 0; i < nbr_spl; ++i)
+		{
+			s0_ptr[i] = out_a[i][v];
+			s1_ptr[i] = out_b[i][v];
+		}
+	}
+}
+
+void PhasedVoice::end_block(float *left_ptr, float *right_ptr, long nbr_spl)
+{
 	_lvl_use = _lvl_target;
 
 	if (!_band_on)
@@ -511,13 +611,35 @@ void PhasedVoice::process_block_mix(float *left_ptr, float *right_ptr, const flo
 	_pan_mat_old = _pan_mat;
 }
 
+void PhasedVoice::filter_band(long start, long nbr_spl)
+{
+	dsp::Biquad *const chain_arr[2][1] = {{&_band_arr[0]}, {&_band_arr[1]}};
+	float *const data_arr[2] = {_scratch_ptr->_buf[0].data() + start, _scratch_ptr->_buf[1].data() + start};
+	dsp::Biquad::process_chains<2, 1, false>(chain_arr, data_arr, nbr_spl);
+}
+
 void PhasedVoice::clip_output(long start, long nbr_spl, float g0, float g1)
 {
 	float *s0_ptr = _scratch_ptr->_buf[0].data() + start;
 	float *s1_ptr = _scratch_ptr->_buf[1].data() + start;
 	const float step = (g1 - g0) / float(nbr_spl);
 	float g = g0;
-	for (long i = 0; i < nbr_spl; ++i)
+	long i = 0;
+	// Four samples at a time through the table; the gains are still summed one
+	// step after the other, as in the one-by-one tail below.
+	for (; i + 4 <= nbr_spl; i += 4)
+	{
+		alignas(16) float gain[4];
+		for (float &gg : gain)
+		{
+			gg = g;
+			g += step;
+		}
+		const __m128 vg = _mm_load_ps(gain);
+		_mm_storeu_ps(s0_ptr + i, _out_clipper.eval4(_mm_mul_ps(vg, _mm_loadu_ps(s0_ptr + i))));
+		_mm_storeu_ps(s1_ptr + i, _out_clipper.eval4(_mm_mul_ps(vg, _mm_loadu_ps(s1_ptr + i))));
+	}
+	for (; i < nbr_spl; ++i)
 	{
 		s0_ptr[i] = _out_clipper(g * s0_ptr[i]);
 		s1_ptr[i] = _out_clipper(g * s1_ptr[i]);
@@ -533,8 +655,7 @@ void PhasedVoice::process_dist(long nbr_spl)
 
 void PhasedVoice::process_dist_bpf_c(long nbr_spl)
 {
-	_band_arr[0].process_block(_scratch_ptr->_buf[0].data(), nbr_spl);
-	_band_arr[1].process_block(_scratch_ptr->_buf[1].data(), nbr_spl);
+	filter_band(0, nbr_spl);
 	const float g1 = float(gain_modifier(_gain, _band_freq, _band_q));
 	const float g0 = (_gain == _gain_old) ? g1 : float(gain_modifier(_gain_old, _band_freq, _band_q));
 	clip_output(0, nbr_spl, g0, g1);
@@ -554,14 +675,13 @@ void PhasedVoice::process_dist_bpf_v(long nbr_spl)
 		const double r = double(end) / double(nbr_spl);
 		const double f = _band_freq_old + r * (double(_band_freq) - _band_freq_old);
 		const double q = std::exp(ln_q_old + r * (ln_q - ln_q_old));
-		for (int chn = 0; chn < 2; ++chn)
+		for (dsp::Filter2p &flt : _band_arr)
 		{
-			dsp::Filter2p &flt = _band_arr[size_t(chn)];
 			flt.set_freq(float(f));
 			flt.set_p2(float(q));
 			flt.update_eq();
-			flt.process_block(_scratch_ptr->_buf[size_t(chn)].data() + start, len);
 		}
+		filter_band(start, len);
 		const double r0 = double(start) / double(nbr_spl);
 		clip_output(start, len, float(g0 + r0 * (g1 - g0)), float(g0 + r * (g1 - g0)));
 	}

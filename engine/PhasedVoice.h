@@ -7,6 +7,7 @@
 #include "dsp/InterpFncFiniteAsym.h"
 #include "dsp/OscSinCosEuler.h"
 #include "dsp/Phase90IirOptNorm.h"
+#include "dsp/Phase90IirX4.h"
 #include "dsp/StereoLevel.h"
 #include "engine/ParamVoiceDepth.h"
 #include "engine/ParamVoiceFdbkCol.h"
@@ -76,7 +77,19 @@ public:
 	void clear_buffers();
 	void tick(long nbr_spl);
 	// Adds the voice onto left and right (which may be one buffer); nbr_spl <= 256.
+	// The same as begin_block, then run_samples and end_block when it sounds.
 	void process_block_mix(float *left_ptr, float *right_ptr, const float *in_ptr, long nbr_spl);
+
+	// The three steps of a block, so that the engine can run the per-sample
+	// part of several voices side by side. begin_block anchors the oscillator
+	// and tells whether the voice sounds at all in this block.
+	bool begin_block(long nbr_spl);
+	void run_samples(const float *in_ptr, long nbr_spl);
+	void end_block(float *left_ptr, float *right_ptr, long nbr_spl);
+	// run_samples of up to four sounding voices at once, one per register lane;
+	// each voice gets exactly what its own run_samples would give it.
+	static void run_samples_side_by_side(PhasedVoice *const voice_arr[], int nbr_voices, const float *in_ptr,
+	                                     long nbr_spl, dsp::Phase90IirX4 &bank);
 	void set_master_vol(float vol);
 	void report_tempo_change();
 	float get_osc_phase() const noexcept
@@ -114,6 +127,11 @@ public:
 private:
 	template <bool FDBK>
 	void process_with_network(const float *in_ptr, long nbr_spl);
+	// Applies fnc to the current network as its concrete type.
+	template <class F>
+	void with_current_network(F fnc);
+	// Colour phasor at the first sample and its per-sample rotation (1, 0 when constant).
+	void get_colour_ramp(float &col_c, float &col_s, float &rot_c, float &rot_s, long nbr_spl) const;
 	template <class NET, bool FDBK>
 	void process_samples(NET &net, const float *in_ptr, long nbr_spl);
 	void update_osc_phase(long nbr_spl);
@@ -122,6 +140,8 @@ private:
 	void process_dist(long nbr_spl);
 	void process_dist_bpf_c(long nbr_spl);
 	void process_dist_bpf_v(long nbr_spl);
+	// Both band filters over their scratch channels, side by side.
+	void filter_band(long start, long nbr_spl);
 	// Saturates both scratch channels, gain ramping from g0 by (g1 - g0) / n per sample.
 	void clip_output(long start, long nbr_spl, float g0, float g1);
 

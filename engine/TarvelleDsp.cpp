@@ -72,7 +72,7 @@ int TarvelleDsp::init()
 	_pre_filter.init(*this);
 	for (int k = 0; k < NBR_VOICES; ++k)
 	{
-		_voice_arr[size_t(k)].init(k, *this, _voice_scratch);
+		_voice_arr[size_t(k)].init(k, *this, _voice_scratch_arr[size_t(k)]);
 	}
 
 	for (auto &dc : _dc_blocker_arr)
@@ -403,9 +403,28 @@ void TarvelleDsp::process_frame_dest_mono(float *out_ptr, const float *const in_
 
 void TarvelleDsp::process_frame_voice_mix(float *left_ptr, float *right_ptr, const float *tone_ptr, long nbr_spl)
 {
+	// The per-sample parts of the sounding voices run side by side: their
+	// feedback loops then overlap instead of waiting for each other.
+	PhasedVoice *active_arr[NBR_VOICES];
+	int nbr_active = 0;
 	for (auto &voice : _voice_arr)
 	{
-		voice.process_block_mix(left_ptr, right_ptr, tone_ptr, nbr_spl);
+		if (voice.begin_block(nbr_spl))
+		{
+			active_arr[nbr_active++] = &voice;
+		}
+	}
+	if (nbr_active >= 2)
+	{
+		PhasedVoice::run_samples_side_by_side(active_arr, nbr_active, tone_ptr, nbr_spl, _voice_bank);
+	}
+	else if (nbr_active == 1)
+	{
+		active_arr[0]->run_samples(tone_ptr, nbr_spl);
+	}
+	for (int v = 0; v < nbr_active; ++v)
+	{
+		active_arr[v]->end_block(left_ptr, right_ptr, nbr_spl);
 	}
 	if (right_ptr != left_ptr)
 	{

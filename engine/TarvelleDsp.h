@@ -171,5 +171,7 @@ private:
 	FrameBuf _tone_buf;
 	basic::Array<FrameBuf, 2> _bus_buf;
 	basic::Array<FrameBuf, 2> _in_buf;
-	SharedTempBuf _voice_scratch;
+	// One scratch per voice: voices that run side by side need theirs at once.
+	basic::Array<SharedTempBuf, NBR_VOICES> _voice_scratch_arr;
+	dsp::Phase90IirX4 _voice_bank;
 };
