@@ -11,16 +11,6 @@ void ParamVoiceFiltBw::get_unit(char *txt_ptr, long len) const
 	basic::strncpy_0(txt_ptr, "", len);
 }
 
-double ParamVoiceFiltBw::denormalize_val(float nval) const
-{
-	return MIN_Q * std::pow(100.0, double(nval));
-}
-
-float ParamVoiceFiltBw::normalize_val(double val) const
-{
-	return float(std::log(val / MIN_Q) / std::log(100.0));
-}
-
 void ParamVoiceFiltBw::do_print_val(char *txt_ptr, long len, double val) const
 {
 	if (!is_on(val))

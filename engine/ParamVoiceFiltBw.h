@@ -2,15 +2,16 @@
 #pragma once
 
 #include "engine/ParamVoiceMixin.h"
+#include "params/ParamExpMixin.h"
 
-class ParamVoiceFiltBw : public ParamVoiceMixin
+class ParamVoiceFiltBw : public ParamVoiceMixin, public rivo::ParamExpMixin
 {
 public:
 	static constexpr double MIN_Q = 0.1;
 	static constexpr double MAX_Q = 10;
 	static constexpr double ON_THRESHOLD = 0.11;  // 1.1 times the minimum
 
-	ParamVoiceFiltBw() : ParamVoiceMixin(" BPF Q") {}
+	ParamVoiceFiltBw() : ParamVoiceMixin(" BPF Q"), ParamExpMixin(MIN_Q, MAX_Q) {}
 
 	static bool is_on(double q) noexcept
 	{
@@ -18,8 +19,6 @@ public:
 	}
 
 	void get_unit(char *txt_ptr, long len) const override;
-	double denormalize_val(float nval) const override;
-	float normalize_val(double val) const override;
 	void do_print_val(char *txt_ptr, long len, double val) const override;
 	double do_scan_val(const char *txt_0, bool &ok) const override;
 };

@@ -10,16 +10,6 @@ void ParamVoiceFiltFreq::get_unit(char *txt_ptr, long len) const
 	basic::strncpy_0(txt_ptr, "Hz", len);
 }
 
-double ParamVoiceFiltFreq::denormalize_val(float nval) const
-{
-	return MIN_FREQ * std::pow(256.0, double(nval));
-}
-
-float ParamVoiceFiltFreq::normalize_val(double val) const
-{
-	return float(std::log(val / MIN_FREQ) / std::log(256.0));
-}
-
 void ParamVoiceFiltFreq::do_print_val(char *txt_ptr, long len, double val) const
 {
 	char tmp[16];

@@ -16,16 +16,6 @@ void ParamVoiceOscRate::get_unit(char *txt_ptr, long len) const
 	basic::strncpy_0(txt_ptr, use_time_unit().get_unit_txt_0(), len);
 }
 
-double ParamVoiceOscRate::denormalize_val(float nval) const
-{
-	return std::exp2(16.0 * double(nval) - 8.0);
-}
-
-float ParamVoiceOscRate::normalize_val(double val) const
-{
-	return float((std::log2(val) + 8.0) / 16.0);
-}
-
 void ParamVoiceOscRate::do_print_val(char *txt_ptr, long len, double val) const
 {
 	use_time_unit().print_time(txt_ptr, len, use_time_unit().convert_beats_to_time(val), 5);

@@ -2,21 +2,20 @@
 #pragma once
 
 #include "engine/ParamVoiceMixin.h"
+#include "params/ParamExpMixin.h"
 #include "params/TimeUnit.h"
 
-class ParamVoiceOscRate : public ParamVoiceMixin
+class ParamVoiceOscRate : public ParamVoiceMixin, public rivo::ParamExpMixin
 {
 public:
 	static constexpr double MIN_BEATS = 1.0 / 256;
 	static constexpr double MAX_BEATS = 256;
 
-	ParamVoiceOscRate() : ParamVoiceMixin(" Period") {}
+	ParamVoiceOscRate() : ParamVoiceMixin(" Period"), ParamExpMixin(MIN_BEATS, MAX_BEATS) {}
 
 	void init(double val, int level, int number, const rivo::TimeUnit &time_unit);
 
 	void get_unit(char *txt_ptr, long len) const override;
-	double denormalize_val(float nval) const override;
-	float normalize_val(double val) const override;
 	void do_print_val(char *txt_ptr, long len, double val) const override;
 	double do_scan_val(const char *txt_0, bool &ok) const override;
 

@@ -2,6 +2,7 @@
 // the current time unit. UNIT is the unit of the real value (1: beats).
 #pragma once
 
+#include "params/ParamExpMixin.h"
 #include "params/ParamLfoSubNamed.h"
 #include "params/TimeUnit.h"
 
@@ -11,7 +12,7 @@ namespace rivo
 {
 
 template <int UNIT>
-class ParamLfoPer : public ParamLfoSubNamed
+class ParamLfoPer : public ParamLfoSubNamed, public ParamExpMixin
 {
 	static_assert(UNIT >= 0 && UNIT < TimeUnit::UnitType_NBR_ELT, "bad time unit");
 
@@ -20,7 +21,7 @@ public:
 	static constexpr double MAX_BEATS = 256;
 	static constexpr int PRINT_WIDTH = 6;
 
-	ParamLfoPer() : ParamLfoSubNamed(" LFO period") {}
+	ParamLfoPer() : ParamLfoSubNamed(" LFO period"), ParamExpMixin(MIN_BEATS, MAX_BEATS) {}
 
 	// The shared time base; not owned. Must be set before printing or parsing.
 	void set_time_unit(const TimeUnit &time_unit) noexcept
@@ -31,14 +32,6 @@ public:
 	void get_unit(char *txt_ptr, long len) const override
 	{
 		basic::strncpy_0(txt_ptr, use_time_unit().get_unit_txt_0(), len);
-	}
-	double denormalize_val(float nval) const override
-	{
-		return std::exp2(14.0 * double(nval) - 6.0);
-	}
-	float normalize_val(double val) const override
-	{
-		return float((std::log2(val) + 6.0) / 14.0);
 	}
 	void do_print_val(char *txt_ptr, long len, double val) const override
 	{
