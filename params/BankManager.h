@@ -21,6 +21,16 @@ public:
 	BankManager &operator=(const BankManager &other) = default;
 	~BankManager() override = default;
 
+	// Same programs in the same order (flags, names, values, extra bytes).
+	bool operator==(const BankManager &other) const
+	{
+		return _prog_list == other._prog_list;
+	}
+	bool operator!=(const BankManager &other) const
+	{
+		return !(*this == other);
+	}
+
 	int get_nbr_prog() const noexcept
 	{
 		return int(_prog_list.size());

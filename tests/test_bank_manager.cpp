@@ -58,22 +58,6 @@ void put_be32(Bytes &img, size_t pos, unsigned v)
 	img[pos + 3] = static_cast<unsigned char>(v);
 }
 
-bool banks_equal(const BankManager &a, const BankManager &b)
-{
-	if (a.get_nbr_prog() != b.get_nbr_prog())
-	{
-		return false;
-	}
-	for (int i = 0; i < a.get_nbr_prog(); ++i)
-	{
-		if (a[i] != b[i])
-		{
-			return false;
-		}
-	}
-	return true;
-}
-
 }  // namespace
 
 TEST(BankImage, EightSlotsLayout)
@@ -93,7 +77,7 @@ TEST(BankImage, RoundTripAndCountFollowsImage)
 	BankManager dst(96);
 	ASSERT_EQ(read_exact(dst, written(src), size_t(src.get_object_size())), 0);
 	EXPECT_EQ(dst.get_nbr_prog(), 3);
-	EXPECT_TRUE(banks_equal(src, dst));
+	EXPECT_TRUE(src == dst);
 	EXPECT_EQ(written(dst), written(src));
 }
 
@@ -122,7 +106,7 @@ TEST(BankBadInput, TruncatedAnywhereLeavesBankAsItWas)
 	{
 		BankManager bank = before;
 		EXPECT_NE(read_exact(bank, img, len), 0) << "length " << len;
-		EXPECT_TRUE(banks_equal(bank, before)) << "length " << len;
+		EXPECT_TRUE(bank == before) << "length " << len;
 	}
 }
 
@@ -155,7 +139,7 @@ TEST(BankBadInput, EachHeaderFaultHasItsCode)
 		img[8 + 584 + 12 + size_t(i)] = 'x';
 	}
 	EXPECT_EQ(read_exact(bank, img, img.size()), BankManager::Err_BAD_NAME);
-	EXPECT_TRUE(banks_equal(bank, before));
+	EXPECT_TRUE(bank == before);
 }
 
 TEST(BankBadInput, RandomImagesNeverReadOutOfBounds)

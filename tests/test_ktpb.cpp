@@ -86,22 +86,6 @@ struct TempDir
 	std::string path;
 };
 
-bool banks_equal(const BankManager &a, const BankManager &b)
-{
-	if (a.get_nbr_prog() != b.get_nbr_prog())
-	{
-		return false;
-	}
-	for (int i = 0; i < a.get_nbr_prog(); ++i)
-	{
-		if (a[i] != b[i])
-		{
-			return false;
-		}
-	}
-	return true;
-}
-
 }  // namespace
 
 TEST(KtpbFile, SavedFileIsHeaderThenBankImage)
@@ -122,7 +106,7 @@ TEST(KtpbFile, SavedFileIsHeaderThenBankImage)
 
 	BankManager back = engine_bank(96, 5);  // same shape, other values
 	ASSERT_EQ(KtpbFileOp::load_bank(path.c_str(), back, true), 0);
-	EXPECT_TRUE(banks_equal(back, bank));
+	EXPECT_TRUE(back == bank);
 	EXPECT_EQ(dir.files(), std::vector<std::string>{"factory.pbk"});  // no temporary file left
 }
 
@@ -178,7 +162,7 @@ TEST(KtpbFile, EachLoadErrorHasItsCodeAndChangesNothing)
 
 	write_bytes(path, file);
 	EXPECT_EQ(KtpbFileOp::load_bank(path.c_str(), dst, true), KtpbFileOp::Err_PROG_COUNT);
-	EXPECT_TRUE(banks_equal(dst, before));
+	EXPECT_TRUE(dst == before);
 
 	BankManager eight(8);  // default slots: no parameters
 	EXPECT_EQ(KtpbFileOp::load_bank(path.c_str(), eight, true), KtpbFileOp::Err_PARAM_COUNT);
