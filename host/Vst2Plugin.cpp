@@ -1,0 +1,640 @@
+// The host adapter.
+#include "host/Vst2Plugin.h"
+
+#include "params/KtpbFileOp.h"
+#include "params/PinProperty.h"
+#include "params/TimeInfo.h"
+#include "params/HostDspInterface.h"
+#include "sys/basic_fnc.h"
+#include "sys/res_fnc.h"
+#include "sys/sys_fnc.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+
+namespace rivo
+{
+
+namespace
+{
+constexpr int PRIO_HOST = 100;
+constexpr int PRIO_PROGRAM = 200;
+constexpr long PARAM_TXT_LEN = 23;
+constexpr long PROG_NAME_LEN = 23;
+constexpr long PROG_NAME_INDEXED_LEN = 64;
+constexpr long EFFECT_NAME_LEN = 31;
+constexpr long PRODUCT_LEN = 64;
+constexpr long PIN_LABEL_LEN = 63;
+}  // namespace
+
+Vst2Plugin::Vst2Plugin(audioMasterCallback host_callback, DspInterface *dsp_ptr, GuiInterface *gui_ptr,
+                       const BankManager &bank, long unique_id)
+: AudioEffectX(host_callback, bank.get_nbr_prog(), dsp_ptr->get_nbr_param())
+, _bank(bank)
+, _dsp_ptr(dsp_ptr)
+, _gui_ptr(gui_ptr)
+{
+	_prio_list.set_nbr_param(_dsp_ptr->get_nbr_param());
+	count_nbr_in_out_chn();
+	setNumInputs(_nbr_in_chn);
+	setNumOutputs(_nbr_out_chn);
+	canProcessReplacing(true);
+	if (basic::strcmp_ci(_dsp_ptr->get_string_property("plugin_category").c_str(), "instrument"))
+	{
+		isSynth(true);
+	}
+	setUniqueID(VstInt32(unique_id));
+}
+
+Vst2Plugin::~Vst2Plugin()
+{
+	restore();
+}
+
+void Vst2Plugin::set_rel_plugin_dir(const char *dir_0)
+{
+	_rel_plugin_dir = (dir_0 != nullptr) ? dir_0 : "";
+}
+
+void Vst2Plugin::init()
+{
+	_dsp_ptr->init();
+	if (chunk_storage_needed())
+	{
+		programsAreChunks(true);
+	}
+	if (_gui_ptr)
+	{
+		_gui_ptr->init();
+	}
+}
+
+void Vst2Plugin::set_default_state()
+{
+	_dsp_ptr->set_default_state();
+	if (_gui_ptr)
+	{
+		_gui_ptr->set_default_state();
+	}
+}
+
+void Vst2Plugin::restore()
+{
+	if (_restored)
+	{
+		return;
+	}
+	_restored = true;
+	_dsp_ptr->restore();
+	if (_gui_ptr)
+	{
+		_gui_ptr->restore();
+	}
+}
+
+int Vst2Plugin::load_bank_from_rsc(const char *name_0, BankManager &bank)
+{
+	size_t size = 0;
+	const void *data_ptr = sys::get_resource("KTPB", name_0, size);
+	if (data_ptr == nullptr)
+	{
+		return -1;
+	}
+	return KtpbFileOp::load_bank_mem(data_ptr, long(size), bank, false);
+}
+
+std::string Vst2Plugin::get_plugin_dir() const
+{
+	std::string dir = do_get_plugin_dir();
+	if (!dir.empty() && !_rel_plugin_dir.empty())
+	{
+		dir += '/';
+		dir += _rel_plugin_dir;
+	}
+	return dir;
+}
+
+void Vst2Plugin::count_nbr_in_out_chn()
+{
+	auto assign = [](int nbr_pin, auto get_pin, std::vector<StereoIndex> &index_arr, int &count) {
+		index_arr.assign(size_t(nbr_pin), StereoIndex());
+		for (int pin = 0; pin < nbr_pin; ++pin)
+		{
+			const int nbr_chn = std::min(get_pin(pin).get_nbr_chn(), 2);
+			for (int c = 0; c < nbr_chn; ++c)
+			{
+				index_arr[size_t(pin)]._chn[c] = count + c;
+			}
+			count += nbr_chn;
+		}
+	};
+	const DspInterface &dsp = *_dsp_ptr;
+	assign(dsp.get_nbr_in_pin(), [&dsp](int p) -> const PinProperty & { return dsp.get_input_pin_prop(p); },
+	       _in_index_arr, _nbr_in_chn);
+	assign(dsp.get_nbr_out_pin(), [&dsp](int p) -> const PinProperty & { return dsp.get_output_pin_prop(p); },
+	       _out_index_arr, _nbr_out_chn);
+}
+
+int Vst2Plugin::get_input_index(int pin, int chn) const
+{
+	return (pin >= 0 && pin < int(_in_index_arr.size()) && chn >= 0 && chn < 2) ? _in_index_arr[size_t(pin)]._chn[chn]
+	                                                                             : -1;
+}
+
+int Vst2Plugin::get_output_index(int pin, int chn) const
+{
+	return (pin >= 0 && pin < int(_out_index_arr.size()) && chn >= 0 && chn < 2)
+	          ? _out_index_arr[size_t(pin)]._chn[chn]
+	          : -1;
+}
+
+bool Vst2Plugin::chunk_storage_needed() const
+{
+	return _bank.get_nbr_prog() > 0 && _bank[0].get_extra_byte_size() > 0;
+}
+
+bool Vst2Plugin::is_param_free(int index, int prio)
+{
+	return _prio_list.is_free(index, sys::get_time_stamp(), prio);
+}
+
+bool Vst2Plugin::reserve_param(int index, int prio)
+{
+	return _prio_list.get(index, sys::get_time_stamp(), prio);
+}
+
+void Vst2Plugin::release_param(int index, int prio)
+{
+	_prio_list.release(index, prio);
+}
+
+bool Vst2Plugin::set_param_pi(long index, float nval, int prio)
+{
+	if (!is_param_index(index) || !NormalizedParamInterface::sanitize_normalized(nval) ||
+	    !_prio_list.get(int(index), sys::get_time_stamp(), prio))
+	{
+		return false;
+	}
+	ProgramSlot &slot = use_cur_slot();
+	if (index < slot.get_nbr_param())
+	{
+		slot.set_parameter(int(index), nval);
+	}
+	_dsp_ptr->get_param_ref(int(index))->set_from_normalized(nval);
+	if (_gui_ptr)
+	{
+		_gui_ptr->set_param(int(index), nval, prio);
+	}
+	return true;
+}
+
+bool Vst2Plugin::set_param_pi_and_host(long index, float nval, int prio)
+{
+	if (!set_param_pi(index, nval, prio))
+	{
+		return false;
+	}
+	call_host(audioMasterAutomate, VstInt32(index), 0, nullptr, _dsp_ptr->get_param_ref(int(index))->get_nval());
+	updateDisplay();
+	return true;
+}
+
+void Vst2Plugin::set_program_pi_and_host(const ProgramSlot &slot, int prio, bool release, bool notify_host)
+{
+	const double now = sys::get_time_stamp();
+	const int nbr_param = std::min(slot.get_nbr_param(), _dsp_ptr->get_nbr_param());
+	use_cur_slot() = slot;
+	_dsp_ptr->set_program_name(slot.get_name());
+	_dsp_ptr->do_set_program(slot);
+	for (int i = 0; i < nbr_param; ++i)
+	{
+		if (_prio_list.get(i, now, prio))
+		{
+			const float nval = slot.get_parameter(i);
+			if (_gui_ptr)
+			{
+				_gui_ptr->set_param(i, nval, prio);
+			}
+			if (notify_host)
+			{
+				call_host(audioMasterAutomate, i, 0, nullptr, nval);
+			}
+			if (release)
+			{
+				_prio_list.release(i, prio);
+			}
+		}
+	}
+	updateDisplay();
+}
+
+void Vst2Plugin::setParameter(VstInt32 index, float value)
+{
+	if (is_param_index(index))
+	{
+		set_param_pi(index, value, PRIO_HOST);
+	}
+}
+
+float Vst2Plugin::getParameter(VstInt32 index)
+{
+	return is_param_index(index) ? _dsp_ptr->get_param_ref(index)->get_nval() : 0.0f;
+}
+
+void Vst2Plugin::process_pre()
+{
+	HostDspInterface *host_ptr = _dsp_ptr->get_host();
+	if (host_ptr == nullptr)
+	{
+		return;
+	}
+	TimeInfo info;
+	info._tempo_flag = true;
+	host_ptr->get_time_info(info);
+	if (!info._unavailable && info._tempo_flag)
+	{
+		const float tempo = float(info._tempo);
+		if (tempo != _last_tempo)
+		{
+			_last_tempo = tempo;
+			_dsp_ptr->set_tempo(tempo);
+			if (_gui_ptr)
+			{
+				request_tempo_gui_refresh_from_process(tempo);
+			}
+		}
+	}
+}
+
+void Vst2Plugin::process(float **inputs, float **outputs, VstInt32 nbr_spl)
+{
+	try
+	{
+		process_pre();
+		_dsp_ptr->do_process_mix(outputs, const_cast<const float **>(inputs), nbr_spl, false);
+	}
+	catch (...)
+	{
+		// The host's audio thread must never see an exception.
+	}
+}
+
+void Vst2Plugin::processReplacing(float **inputs, float **outputs, VstInt32 nbr_spl)
+{
+	try
+	{
+		process_pre();
+		_dsp_ptr->do_process_replacing(outputs, const_cast<const float **>(inputs), nbr_spl, false);
+	}
+	catch (...)
+	{
+	}
+}
+
+void Vst2Plugin::setProgram(VstInt32 program)
+{
+	if (program < 0 || program >= _bank.get_nbr_prog())
+	{
+		return;
+	}
+	try
+	{
+		AudioEffectX::setProgram(program);
+		set_program_pi_and_host(_bank[program], PRIO_PROGRAM, true, false);
+	}
+	catch (...)
+	{
+	}
+}
+
+void Vst2Plugin::setProgramName(char *name)
+{
+	if (name != nullptr)
+	{
+		// A host buffer is at most 24 bytes; never read past that.
+		char bounded[PROG_NAME_LEN + 1];
+		basic::strncpy_0(bounded, name, sizeof(bounded));
+		use_cur_slot().set_name(bounded);
+		_dsp_ptr->set_program_name(bounded);
+	}
+}
+
+void Vst2Plugin::getProgramName(char *name)
+{
+	if (name != nullptr)
+	{
+		basic::strncpy_0(name, use_cur_slot().get_name().c_str(), PROG_NAME_LEN);
+	}
+}
+
+void Vst2Plugin::getParameterLabel(VstInt32 index, char *label)
+{
+	if (is_param_index(index) && label != nullptr)
+	{
+		_dsp_ptr->get_param_ref(index)->get_unit(label, PARAM_TXT_LEN);
+	}
+}
+
+void Vst2Plugin::getParameterDisplay(VstInt32 index, char *text)
+{
+	if (is_param_index(index) && text != nullptr)
+	{
+		const auto &p = _dsp_ptr->get_param_ref(index);
+		p->do_print_val(text, PARAM_TXT_LEN, p->get_val());
+	}
+}
+
+void Vst2Plugin::getParameterName(VstInt32 index, char *text)
+{
+	if (is_param_index(index) && text != nullptr)
+	{
+		_dsp_ptr->get_param_ref(index)->get_name(text, PARAM_TXT_LEN);
+	}
+}
+
+VstInt32 Vst2Plugin::getChunk(void **data, bool is_preset)
+{
+	const long size = is_preset ? use_cur_slot().get_object_size() : _bank.get_object_size();
+	if (size <= 0)
+	{
+		return 0;
+	}
+	_chunk_buf.assign(size_t(size), 0);
+	const int ret = is_preset ? use_cur_slot().write_to_memory(_chunk_buf.data(), size)
+	                          : _bank.write_to_memory(_chunk_buf.data(), size);
+	if (ret != 0)
+	{
+		return 0;
+	}
+	*data = _chunk_buf.data();
+	return VstInt32(size);
+}
+
+VstInt32 Vst2Plugin::setChunk(void *data, VstInt32 size, bool is_preset)
+{
+	const auto *data_ptr = static_cast<const unsigned char *>(data);
+	if (is_preset)
+	{
+		ProgramSlot &slot = use_cur_slot();
+		if (size != slot.get_object_size())
+		{
+			return 0;
+		}
+		// The reader refuses what does not fit its header and then leaves the slot as it was.
+		ProgramSlot tmp(slot);
+		if (tmp.read_from_memory(data_ptr, size) != 0 || tmp.get_nbr_param() != slot.get_nbr_param())
+		{
+			return 0;
+		}
+		slot = tmp;
+		return 1;
+	}
+	if (size != _bank.get_object_size())
+	{
+		return 0;
+	}
+	BankManager tmp(_bank);
+	if (tmp.read_from_memory(data_ptr, size) != 0 || tmp.get_nbr_prog() != _bank.get_nbr_prog())
+	{
+		return 0;
+	}
+	for (int i = 0; i < tmp.get_nbr_prog(); ++i)
+	{
+		if (tmp[i].get_nbr_param() != _bank[i].get_nbr_param())
+		{
+			return 0;  // another plug-in's bank of the same size
+		}
+	}
+	_bank = tmp;
+	return 1;
+}
+
+void Vst2Plugin::setSampleRate(float rate)
+{
+	AudioEffectX::setSampleRate(rate);
+	_dsp_ptr->set_sample_freq(rate);
+	_dsp_ptr->clear_buffers();
+}
+
+void Vst2Plugin::suspend()
+{
+	_dsp_ptr->clear_buffers();
+}
+
+void Vst2Plugin::resume()
+{
+	find_automatable_parameters();
+	_dsp_ptr->clear_buffers();
+}
+
+VstInt32 Vst2Plugin::processEvents(VstEvents * /*events*/)
+{
+	return 1;  // no MIDI path in this plug-in: events are taken and ignored
+}
+
+void Vst2Plugin::find_automatable_parameters()
+{
+	const VstInt32 host_nbr = getNumAutomatableParameters();
+	if (host_nbr <= 0)
+	{
+		return;
+	}
+	std::map<int, int> count_per_level;
+	for (int i = 0; i < _dsp_ptr->get_nbr_param(); ++i)
+	{
+		++count_per_level[_dsp_ptr->get_param_ref(i)->get_automation_level()];
+	}
+	int total = 0;
+	for (const auto &level : count_per_level)
+	{
+		total += level.second;
+		if (total > host_nbr)
+		{
+			break;
+		}
+		_max_automation_level = level.first;
+	}
+}
+
+bool Vst2Plugin::canParameterBeAutomated(VstInt32 index)
+{
+	return !is_param_index(index) || _dsp_ptr->get_param_ref(index)->get_automation_level() <= _max_automation_level;
+}
+
+bool Vst2Plugin::string2parameter(VstInt32 index, char *text)
+{
+	if (text == nullptr)
+	{
+		return true;
+	}
+	if (!is_param_index(index))
+	{
+		return false;
+	}
+	const auto &p = _dsp_ptr->get_param_ref(index);
+	bool ok = false;
+	const double val = p->do_scan_val(text, ok);
+	if (!ok)
+	{
+		return false;
+	}
+	setParameter(index, p->normalize_val(val));
+	return true;
+}
+
+bool Vst2Plugin::getProgramNameIndexed(VstInt32 /*category*/, VstInt32 index, char *text)
+{
+	if (index < 0 || index >= _bank.get_nbr_prog())
+	{
+		return false;
+	}
+	basic::strncpy_0(text, _bank[index].get_name().c_str(), PROG_NAME_INDEXED_LEN);
+	return true;
+}
+
+bool Vst2Plugin::copyProgram(VstInt32 destination)
+{
+	if (destination < 0 || destination >= _bank.get_nbr_prog())
+	{
+		return false;
+	}
+	_bank[destination] = use_cur_slot();
+	return true;
+}
+
+bool Vst2Plugin::fill_pin_properties(const std::vector<StereoIndex> &index_arr, int nbr_pin,
+                                     const PinProperty &(DspInterface::*get_pin)(int) const, const DspInterface &dsp,
+                                     VstInt32 index, VstPinProperties *properties)
+{
+	for (int pin = 0; pin < nbr_pin; ++pin)
+	{
+		const PinProperty &prop = (dsp.*get_pin)(pin);
+		for (int c = 0; c < 2; ++c)
+		{
+			if (index_arr[size_t(pin)]._chn[c] == index)
+			{
+				properties->flags = kVstPinIsActive | (prop.get_nbr_chn() == 2 ? kVstPinIsStereo : 0);
+				basic::strncpy_0(properties->label, prop.get_chn_name(c).c_str(), PIN_LABEL_LEN);
+				return true;
+			}
+		}
+	}
+	return false;
+}
+
+bool Vst2Plugin::getInputProperties(VstInt32 index, VstPinProperties *properties)
+{
+	return fill_pin_properties(_in_index_arr, _dsp_ptr->get_nbr_in_pin(), &DspInterface::get_input_pin_prop,
+	                           *_dsp_ptr, index, properties);
+}
+
+bool Vst2Plugin::getOutputProperties(VstInt32 index, VstPinProperties *properties)
+{
+	return fill_pin_properties(_out_index_arr, _dsp_ptr->get_nbr_out_pin(), &DspInterface::get_output_pin_prop,
+	                           *_dsp_ptr, index, properties);
+}
+
+VstPlugCategory Vst2Plugin::getPlugCategory()
+{
+	const std::string cat = _dsp_ptr->get_string_property("plugin_category");
+	if (cat.empty() || basic::strcmp_ci(cat.c_str(), "effect") || basic::strcmp_ci(cat.c_str(), "hybrid"))
+	{
+		return kPlugCategEffect;
+	}
+	if (basic::strcmp_ci(cat.c_str(), "instrument"))
+	{
+		return kPlugCategSynth;
+	}
+	if (basic::strcmp_ci(cat.c_str(), "analyser"))
+	{
+		return kPlugCategAnalysis;
+	}
+	return kPlugCategUnknown;
+}
+
+bool Vst2Plugin::getEffectName(char *name)
+{
+	basic::strncpy_0(name, _dsp_ptr->get_string_property("plugin_name").c_str(), EFFECT_NAME_LEN);
+	return true;
+}
+
+bool Vst2Plugin::getVendorString(char *text)
+{
+	basic::strncpy_0(text, "Kestrom", PRODUCT_LEN);
+	return true;
+}
+
+bool Vst2Plugin::getProductString(char *text)
+{
+	char buf[256];
+	std::snprintf(buf, sizeof(buf), "Kestrom %s %.2lf", _dsp_ptr->get_string_property("plugin_name").c_str(),
+	              _dsp_ptr->get_property("plugin_version"));
+	basic::strncpy_0(text, buf, PRODUCT_LEN);
+	return true;
+}
+
+VstInt32 Vst2Plugin::getVendorVersion()
+{
+	const double v = _dsp_ptr->get_property("plugin_version");
+	const double major = std::floor(v);
+	const double tenths = std::floor((v - major) * 10);
+	const double hundredths = std::floor(((v - major) * 10 - tenths) * 10);
+	return VstInt32(major * 256 + tenths * 16 + hundredths);
+}
+
+VstInt32 Vst2Plugin::canDo(char *text)
+{
+	static const char *const midi_caps[] = {"sendVstMidiEvent", "sendVstEvents", "receiveVstMidiEvent",
+	                                        "receiveVstEvents"};
+	for (const char *cap : midi_caps)
+	{
+		if (std::strcmp(text, cap) == 0)
+		{
+			return -1;  // no MIDI manager in this plug-in
+		}
+	}
+	return std::strcmp(text, "receiveVstTimeInfo") == 0 ? 1 : 0;
+}
+
+bool Vst2Plugin::getParameterProperties(VstInt32 index, VstParameterProperties *properties)
+{
+	if (!is_param_index(index))
+	{
+		return false;
+	}
+	const auto &p = _dsp_ptr->get_param_ref(index);
+	properties->stepFloat = properties->smallStepFloat = properties->largeStepFloat = 0;
+	properties->flags = 0;
+	properties->minInteger = properties->maxInteger = properties->stepInteger = properties->largeStepInteger = 0;
+	std::memset(properties->future, 0, sizeof(properties->future));
+	p->get_name(properties->label, kVstMaxLabelLen);
+	basic::strncpy_0(properties->shortLabel, properties->label, kVstMaxShortLabelLen);
+	if (p->get_range_type() == NormalizedParamInterface::RangeType_INTEGER)
+	{
+		int lo = int(std::floor(p->denormalize_val(0) + 0.5));
+		int hi = int(std::floor(p->denormalize_val(1) + 0.5));
+		if (lo > hi)
+		{
+			std::swap(lo, hi);
+		}
+		if (hi - lo == 1)
+		{
+			properties->flags = kVstParameterIsSwitch;
+		}
+		else
+		{
+			properties->minInteger = lo;
+			properties->maxInteger = hi;
+			properties->flags = kVstParameterUsesIntegerMinMax;
+		}
+	}
+	else
+	{
+		properties->flags = kVstParameterCanRamp;
+	}
+	return true;
+}
+
+}  // namespace rivo

@@ -1,0 +1,134 @@
+// The adapter between a VST 2 host and the plug-in's own halves: arbitrates
+// every parameter change, stores it into the current program and fans it out
+// to the engine, the editor and the host.
+#pragma once
+
+#include "host/AudioEffectX.h"
+#include "params/BankManager.h"
+#include "params/DspInterface.h"
+#include "params/GuiInterface.h"
+#include "params/ParamPriorityList.h"
+#include "params/PluginCmdInterface.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace rivo
+{
+
+class Vst2Plugin : public AudioEffectX, public PluginCmdInterface
+{
+public:
+	struct StereoIndex
+	{
+		int _chn[2] = {-1, -1};  // host channel of the pin's channel 0 and 1
+	};
+
+	static constexpr int MAX_AUTOMATION_LEVEL = 999999999;
+
+	// Takes ownership of dsp and gui (gui may be null).
+	Vst2Plugin(audioMasterCallback host_callback, DspInterface *dsp_ptr, GuiInterface *gui_ptr,
+	           const BankManager &bank, long unique_id);
+	~Vst2Plugin() override;
+
+	void set_rel_plugin_dir(const char *dir_0);
+	void init();
+	void set_default_state();
+	void restore();
+
+	// Loads the "KTPB" resource of that name; 0 on success, -1 when it is missing.
+	static int load_bank_from_rsc(const char *name_0, BankManager &bank);
+	std::string get_plugin_dir() const;
+	int get_input_index(int pin, int chn) const;
+	int get_output_index(int pin, int chn) const;
+	DspInterface &use_dsp() const noexcept
+	{
+		return *_dsp_ptr;
+	}
+	const BankManager &use_bank() const noexcept
+	{
+		return _bank;
+	}
+	int get_max_automation_level() const noexcept
+	{
+		return _max_automation_level;
+	}
+
+	// PluginCmdInterface
+	bool is_param_free(int index, int prio) override;
+	bool reserve_param(int index, int prio) override;
+	void release_param(int index, int prio) override;
+	bool set_param_pi(long index, float nval, int prio) override;
+	bool set_param_pi_and_host(long index, float nval, int prio) override;
+	void set_program_pi_and_host(const ProgramSlot &slot, int prio, bool release, bool notify_host) override;
+
+	// AudioEffect, AudioEffectX
+	void setParameter(VstInt32 index, float value) override;
+	float getParameter(VstInt32 index) override;
+	void process(float **inputs, float **outputs, VstInt32 nbr_spl) override;
+	void processReplacing(float **inputs, float **outputs, VstInt32 nbr_spl) override;
+	void setProgram(VstInt32 program) override;
+	void setProgramName(char *name) override;
+	void getProgramName(char *name) override;
+	void getParameterLabel(VstInt32 index, char *label) override;
+	void getParameterDisplay(VstInt32 index, char *text) override;
+	void getParameterName(VstInt32 index, char *text) override;
+	VstInt32 getChunk(void **data, bool is_preset) override;
+	VstInt32 setChunk(void *data, VstInt32 size, bool is_preset) override;
+	void setSampleRate(float rate) override;
+	void suspend() override;
+	void resume() override;
+	VstInt32 processEvents(VstEvents *events) override;
+	bool canParameterBeAutomated(VstInt32 index) override;
+	bool string2parameter(VstInt32 index, char *text) override;
+	bool getProgramNameIndexed(VstInt32 category, VstInt32 index, char *text) override;
+	bool copyProgram(VstInt32 destination) override;
+	bool getInputProperties(VstInt32 index, VstPinProperties *properties) override;
+	bool getOutputProperties(VstInt32 index, VstPinProperties *properties) override;
+	VstPlugCategory getPlugCategory() override;
+	bool getEffectName(char *name) override;
+	bool getVendorString(char *text) override;
+	bool getProductString(char *text) override;
+	VstInt32 getVendorVersion() override;
+	VstInt32 canDo(char *text) override;
+	bool getParameterProperties(VstInt32 index, VstParameterProperties *properties) override;
+
+protected:
+	// A new host tempo for the editor's next idle call.
+	virtual void request_tempo_gui_refresh_from_process(double tempo) = 0;
+	virtual std::string do_get_plugin_dir() const = 0;
+
+private:
+	void count_nbr_in_out_chn();
+	void find_automatable_parameters();
+	void process_pre();
+	bool chunk_storage_needed() const;
+	bool is_param_index(long index) const noexcept
+	{
+		return index >= 0 && index < _dsp_ptr->get_nbr_param();
+	}
+	ProgramSlot &use_cur_slot()
+	{
+		return _bank[_cur_program];
+	}
+	static bool fill_pin_properties(const std::vector<StereoIndex> &index_arr, int nbr_pin,
+	                                const PinProperty &(DspInterface::*get_pin)(int) const, const DspInterface &dsp,
+	                                VstInt32 index, VstPinProperties *properties);
+
+	BankManager _bank;
+	ParamPriorityList _prio_list;
+	std::unique_ptr<DspInterface> _dsp_ptr;
+	std::unique_ptr<GuiInterface> _gui_ptr;
+	int _nbr_in_chn = 0;
+	int _nbr_out_chn = 0;
+	int _max_automation_level = MAX_AUTOMATION_LEVEL;
+	float _last_tempo = 0;
+	std::vector<StereoIndex> _in_index_arr;
+	std::vector<StereoIndex> _out_index_arr;
+	std::string _rel_plugin_dir;
+	std::vector<unsigned char> _chunk_buf;  // stays valid until the next getChunk
+	bool _restored = false;
+};
+
+}  // namespace rivo

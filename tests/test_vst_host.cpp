@@ -1,0 +1,385 @@
+// A host that loads the built tarvelle.so and drives it through the VST 2
+// record and dispatcher only, as a real host does.
+#include "host/Vst2Interface.h"
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+// What the host answers and what it was told.
+struct HostState
+{
+	VstIntPtr version = 2400;
+	VstTimeInfo time{};
+	bool give_time = true;
+	VstInt32 automatable = 0;
+	bool stereo_out = true;
+	std::vector<std::pair<VstInt32, float>> automation;
+	int get_time_calls = 0;
+};
+
+HostState host;
+
+VstIntPtr host_callback(AEffect *, VstInt32 opcode, VstInt32 index, VstIntPtr value, void *, float opt)
+{
+	switch (opcode)
+	{
+	case audioMasterVersion: return host.version;
+	case audioMasterAutomate: host.automation.emplace_back(index, opt); return 0;
+	case audioMasterGetTime:
+		++host.get_time_calls;
+		return host.give_time ? reinterpret_cast<VstIntPtr>(&host.time) : 0;
+	case audioMasterGetNumAutomatableParameters: return host.automatable;
+	case audioMasterPinConnected: return (value == 1 && index == 1 && !host.stereo_out) ? 1 : 0;  // 0 = connected
+	default: return 0;
+	}
+}
+
+using EntryProc = AEffect *(*)(audioMasterCallback);
+
+class VstHost : public testing::Test
+{
+protected:
+	static void SetUpTestSuite()
+	{
+		lib_ptr = dlopen(TARVELLE_SO, RTLD_NOW | RTLD_LOCAL);
+		ASSERT_NE(lib_ptr, nullptr) << dlerror();
+		entry = reinterpret_cast<EntryProc>(dlsym(lib_ptr, "VSTPluginMain"));
+		ASSERT_NE(entry, nullptr);
+	}
+	void SetUp() override
+	{
+		host = HostState();
+		host.time.tempo = 120;
+		host.time.sampleRate = 48000;
+		host.time.flags = kVstTempoValid;
+		effect = entry(&host_callback);
+		ASSERT_NE(effect, nullptr);
+		dispatch(effOpen);
+		dispatch(effSetSampleRate, 0, 0, nullptr, 48000);
+		dispatch(effSetBlockSize, 0, 512);
+		dispatch(effMainsChanged, 0, 1);
+	}
+	void TearDown() override
+	{
+		if (effect != nullptr)
+		{
+			EXPECT_EQ(dispatch(effClose), 1);
+		}
+	}
+	VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void *ptr = nullptr, float opt = 0)
+	{
+		return effect->dispatcher(effect, opcode, index, value, ptr, opt);
+	}
+	// Text opcodes write into a buffer followed by canary bytes.
+	std::string text(VstInt32 opcode, VstInt32 index, size_t bound, VstIntPtr value = 0)
+	{
+		std::vector<char> buf(bound + 32, '\x5A');
+		buf[0] = '\0';
+		dispatch(opcode, index, value, buf.data());
+		for (size_t i = bound; i < buf.size(); ++i)
+		{
+			EXPECT_EQ(buf[i], '\x5A') << "opcode " << opcode << " index " << index << " wrote past " << bound;
+		}
+		return std::string(buf.data());
+	}
+	std::vector<float> render(const std::vector<float> &in, long block, bool mono_out = false)
+	{
+		std::vector<float> l(in.size()), r(in.size());
+		for (size_t pos = 0; pos < in.size(); pos += size_t(block))
+		{
+			const VstInt32 n = VstInt32(std::min(in.size() - pos, size_t(block)));
+			float *ins[2] = {const_cast<float *>(in.data() + pos), const_cast<float *>(in.data() + pos)};
+			float *outs[2] = {l.data() + pos, r.data() + pos};
+			effect->processReplacing(effect, ins, outs, n);
+		}
+		if (!mono_out)
+		{
+			l.insert(l.end(), r.begin(), r.end());
+		}
+		return l;
+	}
+	std::vector<unsigned char> chunk(bool program)
+	{
+		void *data = nullptr;
+		const VstIntPtr size = dispatch(effGetChunk, program ? 1 : 0, 0, &data);
+		EXPECT_GT(size, 0);
+		const auto *p = static_cast<const unsigned char *>(data);
+		return std::vector<unsigned char>(p, p + size);
+	}
+
+	static void *lib_ptr;
+	static EntryProc entry;
+	AEffect *effect = nullptr;
+};
+
+void *VstHost::lib_ptr = nullptr;
+EntryProc VstHost::entry = nullptr;
+
+std::vector<float> noise(size_t n, unsigned seed)
+{
+	std::mt19937 rng(seed);
+	std::uniform_real_distribution<float> d(-0.5f, 0.5f);
+	std::vector<float> v(n);
+	for (float &x : v)
+	{
+		x = d(rng);
+	}
+	return v;
+}
+
+}  // namespace
+
+TEST_F(VstHost, RecordDescribesThePlugin)
+{
+	EXPECT_EQ(effect->magic, kEffectMagic);
+	EXPECT_EQ(effect->numParams, 123);
+	EXPECT_EQ(effect->numPrograms, 96);
+	EXPECT_EQ(effect->numInputs, 2);
+	EXPECT_EQ(effect->numOutputs, 2);
+	EXPECT_EQ(effect->uniqueID, ('K' << 24) | ('T' << 16) | ('v' << 8) | 'l');
+	EXPECT_TRUE(effect->flags & effFlagsCanReplacing);
+	EXPECT_TRUE(effect->flags & effFlagsProgramChunks);
+	EXPECT_FALSE(effect->flags & effFlagsIsSynth);
+	EXPECT_FALSE(effect->flags & effFlagsHasEditor);  // no editor yet
+	EXPECT_NE(effect->processReplacing, nullptr);
+	EXPECT_NE(effect->process, nullptr);
+}
+
+TEST(VstHostEntry, NoHostVersionNoEffect)
+{
+	void *lib_ptr = dlopen(TARVELLE_SO, RTLD_NOW | RTLD_LOCAL);
+	ASSERT_NE(lib_ptr, nullptr);
+	auto entry = reinterpret_cast<EntryProc>(dlsym(lib_ptr, "main_plugin"));
+	ASSERT_NE(entry, nullptr);
+	host = HostState();
+	host.version = 0;
+	EXPECT_EQ(entry(&host_callback), nullptr);
+	EXPECT_EQ(entry(nullptr), nullptr);
+	dlclose(lib_ptr);
+}
+
+TEST_F(VstHost, StringsVersionsAndCapabilities)
+{
+	EXPECT_EQ(text(effGetEffectName, 0, 32), "Tarvelle");
+	EXPECT_EQ(text(effGetVendorString, 0, 64), "Kestrom");
+	EXPECT_EQ(text(effGetProductString, 0, 64), "Kestrom Tarvelle 1.00");
+	EXPECT_EQ(dispatch(effGetVendorVersion), 256);
+	EXPECT_EQ(dispatch(effGetVstVersion), 2200);
+	EXPECT_EQ(dispatch(effGetPlugCategory), kPlugCategEffect);
+	EXPECT_EQ(dispatch(effIdentify), ('N' << 24) | ('v' << 16) | ('E' << 8) | 'f');
+	EXPECT_EQ(dispatch(effGetTailSize), 0);
+	EXPECT_EQ(dispatch(effKeysRequired), 0);
+	EXPECT_EQ(dispatch(effGetNumProgramCategories), 1);
+	EXPECT_EQ(dispatch(effConnectInput, 0, 1), 1);
+	EXPECT_EQ(dispatch(effGetVu), 0);
+	char cap1[] = "receiveVstTimeInfo", cap2[] = "sendVstEvents", cap3[] = "ReceiveVstTimeInfo", cap4[] = "bypass";
+	EXPECT_EQ(dispatch(effCanDo, 0, 0, cap1), 1);
+	EXPECT_EQ(dispatch(effCanDo, 0, 0, cap2), -1);
+	EXPECT_EQ(dispatch(effCanDo, 0, 0, cap3), 0);
+	EXPECT_EQ(dispatch(effCanDo, 0, 0, cap4), 0);
+	VstEvents events{};
+	EXPECT_EQ(dispatch(effProcessEvents, 0, 0, &events), 1);
+	EXPECT_EQ(dispatch(9999), 0);
+}
+
+TEST_F(VstHost, PinAndParameterProperties)
+{
+	VstPinProperties pin;
+	ASSERT_EQ(dispatch(effGetInputProperties, 0, 0, &pin), 1);
+	EXPECT_STREQ(pin.label, "Left input");
+	EXPECT_EQ(pin.flags, kVstPinIsActive | kVstPinIsStereo);
+	ASSERT_EQ(dispatch(effGetOutputProperties, 1, 0, &pin), 1);
+	EXPECT_STREQ(pin.label, "Right output");
+	std::memset(&pin, 0x33, sizeof(pin));
+	EXPECT_EQ(dispatch(effGetInputProperties, 2, 0, &pin), 0);
+	EXPECT_EQ(pin.flags, 0x33333333);  // untouched
+
+	VstParameterProperties pp;
+	ASSERT_EQ(dispatch(effGetParameterProperties, 17, 0, &pp), 1);  // V 1 Osc Hold: a switch
+	EXPECT_EQ(pp.flags, kVstParameterIsSwitch);
+	EXPECT_STREQ(pp.label, "V 1 Osc Hold");
+	EXPECT_STREQ(pp.shortLabel, "V 1 Osc");
+	ASSERT_EQ(dispatch(effGetParameterProperties, 16, 0, &pp), 1);  // V 1 Depth: 0..2
+	EXPECT_EQ(pp.flags, kVstParameterUsesIntegerMinMax);
+	EXPECT_EQ(pp.minInteger, 0);
+	EXPECT_EQ(pp.maxInteger, 2);
+	ASSERT_EQ(dispatch(effGetParameterProperties, 3, 0, &pp), 1);  // Tone X: continuous
+	EXPECT_EQ(pp.flags, kVstParameterCanRamp);
+	EXPECT_EQ(dispatch(effGetParameterProperties, 123, 0, &pp), 0);
+}
+
+TEST_F(VstHost, ParameterTextsOfEachKindWithinTheirBounds)
+{
+	const std::pair<int, const char *> names[] = {{0, "Tempo"}, {11, "V 1 Gain"}, {122, "V 4 BPF Q"},
+	                                             {36, "V 1 BPF Freq LFO WF"}};
+	for (const auto &e : names)
+	{
+		EXPECT_EQ(text(effGetParamName, e.first, 23), e.second);
+	}
+	EXPECT_EQ(text(effGetParamName, 37, 23), "V 1 BPF Freq LFO depth");  // 22 characters: just fits
+	for (int i = 0; i < 123; ++i)
+	{
+		EXPECT_LE(text(effGetParamName, i, 23).size(), 22u);
+		EXPECT_LE(text(effGetParamDisplay, i, 23).size(), 22u);
+	}
+	EXPECT_EQ(text(effGetParamDisplay, 11, 23), "-6.0");
+	EXPECT_EQ(text(effGetParamLabel, 11, 23), "dB");
+	EXPECT_EQ(text(effGetParamDisplay, 12, 23), "Mid");
+	EXPECT_EQ(text(effGetParamDisplay, 16, 23), "Dirty Bird");
+	EXPECT_EQ(text(effGetParamDisplay, 18, 23), "1 3/5");
+	EXPECT_EQ(text(effGetParamLabel, 18, 23), "beat");
+	EXPECT_EQ(text(effGetParamDisplay, 34, 23), "640.0");
+	EXPECT_EQ(text(effGetParamDisplay, 38, 23), "Off");
+	EXPECT_EQ(text(effGetParamDisplay, 5, 23), "Sine");
+	EXPECT_EQ(text(effGetParamDisplay, 6, 23), "0.00");
+	EXPECT_EQ(text(effGetParamDisplay, 0, 23), "120.000");
+	EXPECT_EQ(text(effGetParamName, 123, 23), "");  // out of range: untouched
+
+	char db[] = "-12";
+	EXPECT_EQ(dispatch(effString2Parameter, 11, 0, db), 1);
+	EXPECT_EQ(text(effGetParamDisplay, 11, 23), "-12.0");
+	char bad[] = "loud";
+	const float before = effect->getParameter(effect, 11);
+	EXPECT_EQ(dispatch(effString2Parameter, 11, 0, bad), 0);
+	EXPECT_EQ(effect->getParameter(effect, 11), before);
+	EXPECT_EQ(dispatch(effString2Parameter, 11, 0, nullptr), 1);
+	EXPECT_EQ(dispatch(effCanBeAutomated, 11), 1);
+	EXPECT_EQ(dispatch(effCanBeAutomated, 500), 1);
+}
+
+TEST_F(VstHost, ParametersAndProgramsThroughTheRecord)
+{
+	effect->setParameter(effect, 3, 0.75f);
+	EXPECT_FLOAT_EQ(effect->getParameter(effect, 3), 0.75f);
+	EXPECT_EQ(text(effGetParamDisplay, 3, 23), "+50.0");
+	effect->setParameter(effect, 123, 0.5f);  // ignored
+	EXPECT_EQ(effect->getParameter(effect, 123), 0.0f);
+	effect->setParameter(effect, 3, std::nanf(""));  // refused
+	EXPECT_FLOAT_EQ(effect->getParameter(effect, 3), 0.75f);
+	EXPECT_TRUE(host.automation.empty());  // host writes are not echoed
+
+	EXPECT_EQ(text(effGetProgramName, 0, 24), "Slow, No Feedback, T1");
+	EXPECT_EQ(text(effGetProgramNameIndexed, 95, 64), "voice ghoster 8");
+	EXPECT_EQ(text(effGetProgramNameIndexed, 48, 64), "rythm shifter 1");
+	EXPECT_EQ(dispatch(effGetProgramNameIndexed, 96, 0, nullptr), 0);
+	dispatch(effSetProgram, 0, 7);
+	EXPECT_EQ(dispatch(effGetProgram), 7);
+	EXPECT_EQ(text(effGetProgramName, 0, 24), "Fast, Feedback, T3");
+	dispatch(effSetProgram, 0, 96);  // out of range: ignored
+	EXPECT_EQ(dispatch(effGetProgram), 7);
+	EXPECT_TRUE(host.automation.empty());  // a host program change is not reported back
+	// The program's hold is released: the host writes at once.
+	effect->setParameter(effect, 3, 0.25f);
+	EXPECT_FLOAT_EQ(effect->getParameter(effect, 3), 0.25f);
+
+	char name[] = "A new name that is far too long for a program";
+	dispatch(effSetProgramName, 0, 0, name);
+	EXPECT_EQ(text(effGetProgramName, 0, 24), "A new name that is far");  // 22 characters
+	EXPECT_EQ(dispatch(effCopyProgram, 3), 1);
+	EXPECT_EQ(text(effGetProgramNameIndexed, 3, 64), "A new name that is far ");  // stored with 23
+	EXPECT_EQ(dispatch(effCopyProgram, 96), 0);
+}
+
+TEST_F(VstHost, ChunksRoundTripBitExactAndBadChunksChangeNothing)
+{
+	effect->setParameter(effect, 40, 0.3f);
+	const std::vector<unsigned char> prog = chunk(true);
+	ASSERT_EQ(prog.size(), 584u);
+	const std::vector<unsigned char> bank = chunk(false);
+	ASSERT_EQ(bank.size(), 8u + 584u * 96u);
+	EXPECT_EQ(std::vector<unsigned char>(bank.begin(), bank.begin() + 8),
+	          (std::vector<unsigned char>{0, 0, 0, 96, 0, 0, 0x02, 0x48}));
+
+	// A bank chunk with another program's value, restored and read back.
+	std::vector<unsigned char> changed = bank;
+	changed[8 + 12 + 64 + 4 * 40] ^= 0x10;
+	ASSERT_EQ(dispatch(effSetChunk, 0, VstIntPtr(changed.size()), changed.data()), 1);
+	EXPECT_EQ(chunk(false), changed);
+
+	// Truncated, oversized, damaged or random chunks: refused, the state as it was.
+	const std::vector<unsigned char> now = chunk(false);
+	std::vector<unsigned char> bad = now;
+	EXPECT_EQ(dispatch(effSetChunk, 0, VstIntPtr(bad.size() - 1), bad.data()), 0);
+	bad.push_back(0);
+	EXPECT_EQ(dispatch(effSetChunk, 0, VstIntPtr(bad.size()), bad.data()), 0);
+	bad = now;
+	bad[3] = 95;  // announces 95 programs in a 96-program size
+	EXPECT_EQ(dispatch(effSetChunk, 0, VstIntPtr(bad.size()), bad.data()), 0);
+	std::vector<unsigned char> rnd(now.size());
+	std::mt19937 rng(5);
+	for (auto &b : rnd)
+	{
+		b = static_cast<unsigned char>(rng());
+	}
+	EXPECT_EQ(dispatch(effSetChunk, 0, VstIntPtr(rnd.size()), rnd.data()), 0);
+	std::vector<unsigned char> short_prog = prog;
+	short_prog[7] = 124;  // one parameter too many for its size
+	EXPECT_EQ(dispatch(effSetChunk, 1, VstIntPtr(short_prog.size()), short_prog.data()), 0);
+	EXPECT_EQ(dispatch(effSetChunk, 1, 583, const_cast<unsigned char *>(prog.data())), 0);
+	EXPECT_EQ(chunk(false), now);
+
+	// A program chunk replaces the current program's stored values.
+	std::vector<unsigned char> p2 = prog;
+	std::memset(p2.data() + 12, 0, 64);
+	std::memcpy(p2.data() + 12, "Restored", 9);
+	ASSERT_EQ(dispatch(effSetChunk, 1, VstIntPtr(p2.size()), p2.data()), 1);
+	EXPECT_EQ(text(effGetProgramName, 0, 24), "Restored");
+	EXPECT_EQ(chunk(true), p2);
+}
+
+TEST_F(VstHost, ProcessesAtEveryRateAndBlockSize)
+{
+	for (float fs : {44100.0f, 48000.0f, 96000.0f, 192000.0f})
+	{
+		dispatch(effMainsChanged, 0, 0);
+		dispatch(effSetSampleRate, 0, 0, nullptr, fs);
+		dispatch(effMainsChanged, 0, 1);
+		const std::vector<float> in = noise(16384, 1);
+		for (long block : {1L, 64L, 500L, 4096L, 8192L})
+		{
+			const std::vector<float> out = render(std::vector<float>(in.begin(), in.begin() + 8192), block);
+			double energy = 0;
+			for (float v : out)
+			{
+				ASSERT_TRUE(std::isfinite(v)) << fs << " " << block;
+				energy += double(v) * v;
+			}
+			EXPECT_GT(energy, 1.0) << fs << " " << block;
+		}
+	}
+}
+
+TEST_F(VstHost, HostTempoDrivesTheModulationAndIsAskedForOnlyAsTempo)
+{
+	// Voice 1 alone, dry off, shifting by one turn per 1/16 beat: 32 Hz at 120 BPM.
+	effect->setParameter(effect, 2, 0.0f);
+	effect->setParameter(effect, 18, float((std::log2(1.0 / 16) + 8) / 16));
+	const std::vector<float> in(48000, 0.25f);  // a constant: the output is the oscillator itself
+	std::vector<float> out = render(in, 512, true);
+	auto crossings = [](const std::vector<float> &x, size_t from) {
+		int n = 0;
+		for (size_t i = from + 1; i < x.size(); ++i)
+		{
+			n += (x[i - 1] < 0) != (x[i] < 0);
+		}
+		return n;
+	};
+	const int at_120 = crossings(out, 24000);
+	host.time.tempo = 60;  // half the tempo: half the rate
+	out = render(in, 512, true);
+	const int at_60 = crossings(out, 24000);
+	EXPECT_NEAR(at_120, 32, 2);  // 0.5 s at 32 Hz: 16 periods, two crossings each
+	EXPECT_NEAR(at_60, 16, 2);
+	EXPECT_GT(host.get_time_calls, 0);
+	EXPECT_EQ(text(effGetParamDisplay, 0, 23), "60.000");
+}
