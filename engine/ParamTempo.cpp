@@ -42,7 +42,7 @@ void ParamTempo::do_set_val()
 	{
 		return;
 	}
-	if (!_host_tempo_flag)
+	if (!can_host_do_tempo())
 	{
 		_time_unit_ptr->set_tempo(get_val());
 	}

@@ -4,6 +4,8 @@
 #include "engine/ParamGlobalNamed.h"
 #include "params/TimeUnit.h"
 
+#include <atomic>
+
 class ParamTempo : public ParamGlobalNamed
 {
 public:
@@ -13,11 +15,11 @@ public:
 	void init(double val, int level, rivo::TimeUnit &time_unit);
 	void set_can_host_do_tempo(bool flag) noexcept
 	{
-		_host_tempo_flag = flag;
+		_host_tempo_flag.store(flag, std::memory_order_relaxed);
 	}
 	bool can_host_do_tempo() const noexcept
 	{
-		return _host_tempo_flag;
+		return _host_tempo_flag.load(std::memory_order_relaxed);
 	}
 	// The host's tempo: into the time base, then into the parameter.
 	void force_tempo(float bpm);
@@ -33,5 +35,5 @@ private:
 	void take_value(double val);
 
 	rivo::TimeUnit *_time_unit_ptr = nullptr;
-	bool _host_tempo_flag = false;
+	std::atomic<bool> _host_tempo_flag{false};  // set on the dispatcher thread, read where "Tempo" is set
 };

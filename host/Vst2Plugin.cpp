@@ -362,8 +362,23 @@ VstInt32 Vst2Plugin::getChunk(void **data, bool is_preset)
 		return 0;
 	}
 	_chunk_buf.assign(size_t(size), 0);
-	const int ret = is_preset ? use_cur_slot().write_to_memory(_chunk_buf.data(), size)
-	                          : _bank.write_to_memory(_chunk_buf.data(), size);
+	int ret = 0;
+	if (is_preset)
+	{
+		ret = use_cur_slot().write_to_memory(_chunk_buf.data(), size);
+	}
+	else
+	{
+		// The bank carries which program is playing, so that a host restoring
+		// its session gets the sound back, not only the stored programs.
+		BankManager marked(_bank);
+		for (int i = 0; i < marked.get_nbr_prog(); ++i)
+		{
+			const long flags = marked[i].get_flags();
+			marked[i].set_flags(i == _cur_program ? (flags | CUR_PROG_FLAG) : (flags & ~CUR_PROG_FLAG));
+		}
+		ret = marked.write_to_memory(_chunk_buf.data(), size);
+	}
 	if (ret != 0)
 	{
 		return 0;
@@ -400,14 +415,23 @@ VstInt32 Vst2Plugin::setChunk(void *data, VstInt32 size, bool is_preset)
 	{
 		return 0;
 	}
+	int cur_prog = _cur_program;
 	for (int i = 0; i < tmp.get_nbr_prog(); ++i)
 	{
 		if (tmp[i].get_nbr_param() != _bank[i].get_nbr_param())
 		{
 			return 0;  // another plug-in's bank of the same size
 		}
+		const long flags = tmp[i].get_flags();
+		if ((flags & CUR_PROG_FLAG) != 0)
+		{
+			cur_prog = i;
+			tmp[i].set_flags(flags & ~CUR_PROG_FLAG);
+		}
 	}
 	_bank = tmp;
+	// The engine takes the marked (else the current) program over at once.
+	setProgram(cur_prog);
 	return 1;
 }
 

@@ -26,6 +26,8 @@ public:
 	};
 
 	static constexpr int MAX_AUTOMATION_LEVEL = 999999999;
+	// In bank chunks, this bit of a program's flags marks the program playing.
+	static constexpr long CUR_PROG_FLAG = 1;
 
 	// Takes ownership of dsp and gui (gui may be null).
 	Vst2Plugin(audioMasterCallback host_callback, DspInterface *dsp_ptr, GuiInterface *gui_ptr,

@@ -36,7 +36,7 @@ void TimeUnit::set_tempo(double bpm) noexcept
 {
 	if (std::isfinite(bpm) && bpm > 0)
 	{
-		_tempo = bpm;
+		_tempo.store(bpm, std::memory_order_relaxed);
 	}
 }
 
@@ -44,23 +44,23 @@ void TimeUnit::set_unit(UnitType unit) noexcept
 {
 	if (unit >= 0 && unit < UnitType_NBR_ELT)
 	{
-		_unit = unit;
+		_unit.store(unit, std::memory_order_relaxed);
 	}
 }
 
 double TimeUnit::convert_beats_to_time(double beats) const noexcept
 {
-	return beats * 60 / _tempo;
+	return beats * 60 / get_tempo();
 }
 
 double TimeUnit::convert_time_to_beats(double seconds) const noexcept
 {
-	return seconds * _tempo / 60;
+	return seconds * get_tempo() / 60;
 }
 
 double TimeUnit::convert_time(double seconds) const noexcept
 {
-	switch (_unit)
+	switch (get_unit())
 	{
 	case UnitType_BEAT: return convert_time_to_beats(seconds);
 	case UnitType_MS: return seconds * 1000;
@@ -71,7 +71,7 @@ double TimeUnit::convert_time(double seconds) const noexcept
 double TimeUnit::scan_time(const char *txt_0, bool &ok) const
 {
 	ok = true;
-	UnitType unit = _unit;
+	UnitType unit = get_unit();
 	// "beat" is looked for first: "beats" would otherwise be read as seconds.
 	if (basic::search_str_ci("beat", txt_0) >= 0)
 	{
@@ -137,7 +137,7 @@ void TimeUnit::print_time(char *buf_ptr, long len, double seconds, int width) co
 		return;
 	}
 	const double val = convert_time(seconds);
-	if (_unit == UnitType_BEAT && is_valid_time(val))
+	if (get_unit() == UnitType_BEAT && is_valid_time(val))
 	{
 		print_beats(buf_ptr, len, val, width);
 	}

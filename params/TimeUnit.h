@@ -1,6 +1,8 @@
 // The tempo-dependent time base: seconds, beats or milliseconds, with time texts.
 #pragma once
 
+#include <atomic>
+
 namespace rivo
 {
 
@@ -20,20 +22,29 @@ public:
 
 	static constexpr double DEFAULT_TEMPO = 120;  // BPM
 
+	TimeUnit() = default;
+	TimeUnit(const TimeUnit &other) noexcept : _unit(other._unit.load()), _tempo(other._tempo.load()) {}
+	TimeUnit &operator=(const TimeUnit &other) noexcept
+	{
+		_unit.store(other._unit.load());
+		_tempo.store(other._tempo.load());
+		return *this;
+	}
+
 	double get_tempo() const noexcept
 	{
-		return _tempo;
+		return _tempo.load(std::memory_order_relaxed);
 	}
 	// A tempo that is not finite and positive is ignored.
 	void set_tempo(double bpm) noexcept;
 	UnitType get_unit() const noexcept
 	{
-		return _unit;
+		return _unit.load(std::memory_order_relaxed);
 	}
 	void set_unit(UnitType unit) noexcept;
 	const char *get_unit_txt_0() const noexcept
 	{
-		return UNIT_TXT[_unit];
+		return UNIT_TXT[get_unit()];
 	}
 
 	double convert_beats_to_time(double beats) const noexcept;
@@ -53,8 +64,10 @@ public:
 private:
 	void print_beats(char *buf_ptr, long len, double beats, int width) const;
 
-	UnitType _unit = UnitType_MS;
-	double _tempo = DEFAULT_TEMPO;
+	// The tempo is written by whichever thread sets "Tempo" and read by the
+	// audio thread: atomics, so no value is ever seen half-written.
+	std::atomic<UnitType> _unit{UnitType_MS};
+	std::atomic<double> _tempo{DEFAULT_TEMPO};
 };
 
 }  // namespace rivo

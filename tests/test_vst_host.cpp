@@ -6,9 +6,11 @@
 
 #include <dlfcn.h>
 
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <random>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -24,10 +26,10 @@ struct HostState
 	VstInt32 automatable = 0;
 	bool stereo_out = true;
 	std::vector<std::pair<VstInt32, float>> automation;
-	int get_time_calls = 0;
 };
 
 HostState host;
+std::atomic<int> get_time_calls{0};  // asked from the audio and the dispatcher thread
 
 VstIntPtr host_callback(AEffect *, VstInt32 opcode, VstInt32 index, VstIntPtr value, void *, float opt)
 {
@@ -36,7 +38,7 @@ VstIntPtr host_callback(AEffect *, VstInt32 opcode, VstInt32 index, VstIntPtr va
 	case audioMasterVersion: return host.version;
 	case audioMasterAutomate: host.automation.emplace_back(index, opt); return 0;
 	case audioMasterGetTime:
-		++host.get_time_calls;
+		++get_time_calls;
 		return host.give_time ? reinterpret_cast<VstIntPtr>(&host.time) : 0;
 	case audioMasterGetNumAutomatableParameters: return host.automatable;
 	case audioMasterPinConnected: return (value == 1 && index == 1 && !host.stereo_out) ? 1 : 0;  // 0 = connected
@@ -337,6 +339,25 @@ TEST_F(VstHost, ChunksRoundTripBitExactAndBadChunksChangeNothing)
 	EXPECT_EQ(chunk(true), p2);
 }
 
+// A host saves its session as the bank chunk and restores it into a new
+// instance: the program that was playing, with its edited values, comes back.
+TEST_F(VstHost, BankChunkRestoresThePlayingProgramInANewInstance)
+{
+	dispatch(effSetProgram, 0, 7);
+	effect->setParameter(effect, 11, 0.8f);
+	const std::vector<unsigned char> saved = chunk(false);
+	AEffect *fresh = entry(&host_callback);
+	ASSERT_NE(fresh, nullptr);
+	ASSERT_EQ(fresh->dispatcher(fresh, effSetChunk, 0, VstIntPtr(saved.size()), const_cast<unsigned char *>(saved.data()), 0), 1);
+	EXPECT_EQ(fresh->dispatcher(fresh, effGetProgram, 0, 0, nullptr, 0), 7);
+	EXPECT_FLOAT_EQ(fresh->getParameter(fresh, 11), 0.8f);
+	void *data = nullptr;
+	const VstIntPtr size = fresh->dispatcher(fresh, effGetChunk, 0, 0, &data, 0);
+	ASSERT_EQ(size, VstIntPtr(saved.size()));
+	EXPECT_EQ(std::memcmp(data, saved.data(), saved.size()), 0);
+	EXPECT_EQ(fresh->dispatcher(fresh, effClose, 0, 0, nullptr, 0), 1);
+}
+
 TEST_F(VstHost, ProcessesAtEveryRateAndBlockSize)
 {
 	for (float fs : {44100.0f, 48000.0f, 96000.0f, 192000.0f})
@@ -380,6 +401,61 @@ TEST_F(VstHost, HostTempoDrivesTheModulationAndIsAskedForOnlyAsTempo)
 	const int at_60 = crossings(out, 24000);
 	EXPECT_NEAR(at_120, 32, 2);  // 0.5 s at 32 Hz: 16 periods, two crossings each
 	EXPECT_NEAR(at_60, 16, 2);
-	EXPECT_GT(host.get_time_calls, 0);
+	EXPECT_GT(get_time_calls.load(), 0);
 	EXPECT_EQ(text(effGetParamDisplay, 0, 23), "60.000");
+}
+
+// The host's dispatcher thread keeps changing parameters, programs and chunks
+// while its audio thread processes: no torn value, no crash (and, in the
+// ThreadSanitizer build, no data race).
+TEST_F(VstHost, DispatcherCallsWhileProcessing)
+{
+	std::atomic<bool> stop{false};
+	std::atomic<bool> finite{true};
+	std::thread audio([&] {
+		const std::vector<float> in = noise(256, 9);
+		std::vector<float> l(256), r(256);
+		float *ins[2] = {const_cast<float *>(in.data()), const_cast<float *>(in.data())};
+		float *outs[2] = {l.data(), r.data()};
+		for (int blk = 0; blk < 400 || !stop; ++blk)
+		{
+			effect->processReplacing(effect, ins, outs, 256);
+			for (int i = 0; i < 256; ++i)
+			{
+				if (!std::isfinite(l[size_t(i)]) || !std::isfinite(r[size_t(i)]))
+				{
+					finite = false;
+				}
+			}
+			if (blk > 100000)
+			{
+				break;
+			}
+		}
+	});
+	std::mt19937 rng(17);
+	const std::vector<unsigned char> prog = chunk(true);
+	for (int iter = 0; iter < 300; ++iter)
+	{
+		const VstInt32 index = VstInt32(rng() % 123);
+		effect->setParameter(effect, index, float(rng() % 1000) / 999.0f);
+		const float v = effect->getParameter(effect, index);
+		ASSERT_GE(v, 0.0f);
+		ASSERT_LE(v, 1.0f);
+		text(effGetParamDisplay, index, 23);
+		if (iter % 25 == 0)
+		{
+			dispatch(effSetProgram, 0, VstIntPtr(rng() % 96));
+			chunk(false);
+			dispatch(effSetChunk, 1, VstIntPtr(prog.size()), const_cast<unsigned char *>(prog.data()));
+		}
+		if (iter % 100 == 0)
+		{
+			dispatch(effMainsChanged, 0, 0);
+			dispatch(effMainsChanged, 0, 1);
+		}
+	}
+	stop = true;
+	audio.join();
+	EXPECT_TRUE(finite.load());
 }

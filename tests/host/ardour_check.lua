@@ -1,0 +1,13 @@
+-- Reopens the session saved by ardour_create.lua and prints what came back.
+local dir = os.getenv("TARVELLE_SESSION")
+AudioEngine:set_backend("None (Dummy)", "", "")
+local s = load_session(dir, "tarvelle")
+assert(s, "session not loaded")
+local route = s:route_by_name("Phased")
+assert(not route:isnil(), "track lost")
+local proc = route:nth_plugin(0)
+assert(not proc:isnil(), "plug-in lost")
+local plug = proc:to_insert():plugin(0)
+print("PRESET", plug:last_preset().label)
+print(string.format("GAIN %.4f", ARDOUR.LuaAPI.get_processor_param(proc, 11, true)))
+print(string.format("TONEX %.4f", ARDOUR.LuaAPI.get_processor_param(proc, 3, true)))
