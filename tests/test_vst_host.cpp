@@ -183,6 +183,13 @@ TEST_F(VstHost, StringsVersionsAndCapabilities)
 	EXPECT_EQ(dispatch(effKeysRequired), 0);
 	EXPECT_EQ(dispatch(effGetNumProgramCategories), 1);
 	EXPECT_EQ(dispatch(effConnectInput, 0, 1), 1);
+	EXPECT_EQ(dispatch(effConnectOutput, 1, 1), 1);
+	EXPECT_EQ(dispatch(effSetBlockSizeAndSampleRate, 0, 256, nullptr, 48000), 1);
+	ERect *rect = nullptr;
+	EXPECT_EQ(dispatch(effEditGetRect, 0, 0, &rect), 0);  // no editor yet
+	EXPECT_EQ(dispatch(effEditOpen), 0);
+	EXPECT_EQ(dispatch(effEditIdle), 0);
+	EXPECT_EQ(dispatch(effEditClose), 0);
 	EXPECT_EQ(dispatch(effGetVu), 0);
 	char cap1[] = "receiveVstTimeInfo", cap2[] = "sendVstEvents", cap3[] = "ReceiveVstTimeInfo", cap4[] = "bypass";
 	EXPECT_EQ(dispatch(effCanDo, 0, 0, cap1), 1);
@@ -356,6 +363,27 @@ TEST_F(VstHost, BankChunkRestoresThePlayingProgramInANewInstance)
 	ASSERT_EQ(size, VstIntPtr(saved.size()));
 	EXPECT_EQ(std::memcmp(data, saved.data(), saved.size()), 0);
 	EXPECT_EQ(fresh->dispatcher(fresh, effClose, 0, 0, nullptr, 0), 1);
+}
+
+TEST_F(VstHost, OneConnectedOutputGetsEverythingAndTheOtherIsLeftAlone)
+{
+	host.stereo_out = false;
+	const std::vector<float> in = noise(2048, 4);
+	std::vector<float> l(in.size()), r(in.size(), 7.0f);
+	float *ins[2] = {const_cast<float *>(in.data()), const_cast<float *>(in.data())};
+	float *outs[2] = {l.data(), r.data()};
+	effect->processReplacing(effect, ins, outs, VstInt32(in.size()));
+	for (size_t i = 0; i < in.size(); ++i)
+	{
+		ASSERT_EQ(r[i], 7.0f) << i;
+		ASSERT_TRUE(std::isfinite(l[i]));
+	}
+	double energy = 0;
+	for (float v : l)
+	{
+		energy += double(v) * v;
+	}
+	EXPECT_GT(energy, 1.0);
 }
 
 TEST_F(VstHost, ProcessesAtEveryRateAndBlockSize)
