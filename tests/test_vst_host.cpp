@@ -244,6 +244,9 @@ TEST_F(VstHost, ParameterTextsOfEachKindWithinTheirBounds)
 	EXPECT_EQ(text(effGetParamDisplay, 11, 23), "-6.0");
 	EXPECT_EQ(text(effGetParamLabel, 11, 23), "dB");
 	EXPECT_EQ(text(effGetParamDisplay, 12, 23), "Mid");
+	// The first factory program sets these two; put them back to their defaults.
+	effect->setParameter(effect, 16, 0.0f);
+	effect->setParameter(effect, 18, float((std::log2(1.6) + 8) / 16));
 	EXPECT_EQ(text(effGetParamDisplay, 16, 23), "Dirty Bird");
 	EXPECT_EQ(text(effGetParamDisplay, 18, 23), "1 3/5");
 	EXPECT_EQ(text(effGetParamLabel, 18, 23), "beat");
