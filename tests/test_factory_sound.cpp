@@ -243,3 +243,53 @@ TEST(FactoryBanks, EveryProgramKeepsALevelFitForUse)
 	}
 	std::printf("level against the input: %+.2f .. %+.2f dB; highest peak %.2f dBFS\n", lo, hi, to_db(peak));
 }
+
+// The first eight programs name their own settings: "Slow" and "Fast" periods,
+// "Feedback" or none, and T1, T2, T3 as one period, two in 2:3 and three in
+// 2:3:4 among the voices that sound.
+TEST(FactoryBanks, TheBasicsAreWhatTheirNamesSay)
+{
+	const rivo::BankManager factory = bank_from_plugin("static_presets");
+	ASSERT_EQ(factory.get_nbr_prog(), 96);
+	for (int p = 0; p < 8; ++p)
+	{
+		const std::string name = factory[p].get_name();
+		EngineFixture fx;
+		fx.dsp.do_set_program(factory[p]);
+		std::vector<double> periods;
+		for (int k = 0; k < 4; ++k)
+		{
+			if (fx.dsp.get_param_ref(Idx::voice(k, Idx::GAIN))->get_val() < 1e-5)
+			{
+				continue;
+			}
+			const double period = fx.dsp.get_param_ref(Idx::voice(k, Idx::PERIOD))->get_val();
+			const double fdbk = fx.dsp.get_param_ref(Idx::voice(k, Idx::FDBK_LVL))->get_val();
+			periods.push_back(period);
+			if (name.rfind("Slow", 0) == 0)
+			{
+				EXPECT_GE(period, 4.0) << name;
+			}
+			else
+			{
+				EXPECT_LE(period, 0.5) << name;
+			}
+			if (name.find("No Feedback") != std::string::npos)
+			{
+				EXPECT_EQ(fdbk, 0.0) << name;
+			}
+			else
+			{
+				EXPECT_GE(fdbk, 0.6 - 1e-6) << name;  // stored as a float
+			}
+		}
+		std::sort(periods.begin(), periods.end());
+		const char tempo = name.back();  // T1, T2 or T3
+		ASSERT_EQ(periods.size(), size_t(tempo - '0')) << name;
+		const double ratios[][2] = {{1, 1}, {1.5, 1}, {1.5, 2}};
+		for (size_t i = 1; i < periods.size(); ++i)
+		{
+			EXPECT_NEAR(periods[i] / periods[0], ratios[tempo - '1'][i - 1], 1e-4) << name;
+		}
+	}
+}
