@@ -404,6 +404,8 @@ VstInt32 Vst2Plugin::setChunk(void *data, VstInt32 size, bool is_preset)
 			return 0;
 		}
 		slot = tmp;
+		// As for a bank: a host that restores a program expects to hear it.
+		setProgram(getProgram());
 		return 1;
 	}
 	if (size != _bank.get_object_size())

@@ -340,12 +340,16 @@ TEST_F(VstHost, ChunksRoundTripBitExactAndBadChunksChangeNothing)
 	EXPECT_EQ(dispatch(effSetChunk, 1, 583, const_cast<unsigned char *>(prog.data())), 0);
 	EXPECT_EQ(chunk(false), now);
 
-	// A program chunk replaces the current program's stored values.
+	// A program chunk replaces the current program's stored values, and the
+	// engine plays them at once.
 	std::vector<unsigned char> p2 = prog;
 	std::memset(p2.data() + 12, 0, 64);
 	std::memcpy(p2.data() + 12, "Restored", 9);
+	const unsigned char half_be[4] = {0x3F, 0x00, 0x00, 0x00};  // 0.5f, most significant byte first
+	std::memcpy(p2.data() + 12 + 64 + 4 * 40, half_be, 4);
 	ASSERT_EQ(dispatch(effSetChunk, 1, VstIntPtr(p2.size()), p2.data()), 1);
 	EXPECT_EQ(text(effGetProgramName, 0, 24), "Restored");
+	EXPECT_EQ(effect->getParameter(effect, 40), 0.5f);
 	EXPECT_EQ(chunk(true), p2);
 }
 
