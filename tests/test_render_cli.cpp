@@ -1,0 +1,434 @@
+// tarvelle-render end to end: files generated here go through the built tool
+// and the built plug-in; every option, every failure and its exit status, and
+// renders compared with the plug-in driven in this process.
+#include "host/Vst2Interface.h"
+
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <dlfcn.h>
+#include <sndfile.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+struct Audio
+{
+	int rate = 44100;
+	int format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+	std::vector<std::vector<float>> chn;
+	long frames() const
+	{
+		return chn.empty() ? 0 : long(chn[0].size());
+	}
+};
+
+void write_audio(const std::string &path, const Audio &a)
+{
+	SF_INFO info{};
+	info.channels = int(a.chn.size());
+	info.samplerate = a.rate;
+	info.format = a.format;
+	SNDFILE *f = sf_open(path.c_str(), SFM_WRITE, &info);
+	ASSERT_NE(f, nullptr) << sf_strerror(nullptr);
+	std::vector<float> inter;
+	for (long i = 0; i < a.frames(); ++i)
+	{
+		for (const auto &c : a.chn)
+		{
+			inter.push_back(c[size_t(i)]);
+		}
+	}
+	sf_writef_float(f, inter.data(), a.frames());
+	sf_close(f);
+}
+
+Audio read_audio(const std::string &path)
+{
+	SF_INFO info{};
+	Audio a;
+	SNDFILE *f = sf_open(path.c_str(), SFM_READ, &info);
+	EXPECT_NE(f, nullptr) << path;
+	if (f == nullptr)
+	{
+		return a;
+	}
+	std::vector<float> inter(size_t(info.frames * info.channels));
+	sf_readf_float(f, inter.data(), info.frames);
+	sf_close(f);
+	a.rate = info.samplerate;
+	a.format = info.format;
+	a.chn.assign(size_t(info.channels), std::vector<float>(size_t(info.frames)));
+	for (size_t i = 0; i < size_t(info.frames); ++i)
+	{
+		for (size_t c = 0; c < size_t(info.channels); ++c)
+		{
+			a.chn[c][i] = inter[i * size_t(info.channels) + c];
+		}
+	}
+	return a;
+}
+
+// A second of a chord with a little noise, different on each channel.
+Audio make_source(int nbr_chn, int rate = 44100, double seconds = 1.0)
+{
+	Audio a;
+	a.rate = rate;
+	std::mt19937 rng(7);
+	std::uniform_real_distribution<float> noise(-0.02f, 0.02f);
+	const size_t n = size_t(seconds * rate);
+	a.chn.assign(size_t(nbr_chn), std::vector<float>(n));
+	for (int c = 0; c < nbr_chn; ++c)
+	{
+		for (size_t i = 0; i < n; ++i)
+		{
+			const double t = double(i) / rate;
+			a.chn[size_t(c)][i] = float(0.2 * std::sin(2 * M_PI * (220 + 55 * c) * t) +
+			                            0.1 * std::sin(2 * M_PI * 330 * t)) + noise(rng);
+		}
+	}
+	return a;
+}
+
+struct Result
+{
+	int status;
+	std::string output;  // standard output and standard error together
+};
+
+Result run_cli(const std::string &args)
+{
+	const std::string cmd = std::string(RENDER_CLI) + " " + args + " 2>&1";
+	FILE *p = popen(cmd.c_str(), "r");
+	Result r{-1, ""};
+	if (p == nullptr)
+	{
+		return r;
+	}
+	char buf[4096];
+	size_t got = 0;
+	while ((got = fread(buf, 1, sizeof(buf), p)) > 0)
+	{
+		r.output.append(buf, got);
+	}
+	const int st = pclose(p);
+	r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+	return r;
+}
+
+bool same_samples(const Audio &a, const Audio &b)
+{
+	return a.chn == b.chn;
+}
+
+class RenderCli : public testing::Test
+{
+protected:
+	void SetUp() override
+	{
+		char tmpl[] = "/tmp/tarvelle-render-test-XXXXXX";
+		ASSERT_NE(mkdtemp(tmpl), nullptr);
+		dir = tmpl;
+		write_audio(path("in.wav"), make_source(2));
+	}
+	void TearDown() override
+	{
+		for (const std::string &f : files())
+		{
+			std::remove(path(f).c_str());
+		}
+		rmdir(dir.c_str());
+	}
+	std::string path(const std::string &name) const
+	{
+		return dir + "/" + name;
+	}
+	std::vector<std::string> files() const
+	{
+		std::vector<std::string> names;
+		if (DIR *d = opendir(dir.c_str()))
+		{
+			while (dirent *e = readdir(d))
+			{
+				const std::string n = e->d_name;
+				if (n != "." && n != "..")
+				{
+					names.push_back(n);
+				}
+			}
+			closedir(d);
+		}
+		std::sort(names.begin(), names.end());
+		return names;
+	}
+	// Runs with the input and output in the scratch folder.
+	Result render(const std::string &opts, const std::string &out = "out.wav", const std::string &in = "in.wav")
+	{
+		return run_cli("--quiet " + opts + " " + path(in) + " " + path(out));
+	}
+	// A failure: its status, its one line naming the fault, and nothing new in the folder.
+	void expect_failure(const Result &r, int status, const std::string &fragment)
+	{
+		const std::vector<std::string> before = {"in.wav"};
+		EXPECT_EQ(r.status, status) << r.output;
+		EXPECT_NE(r.output.find("tarvelle-render: "), std::string::npos) << r.output;
+		EXPECT_NE(r.output.find(fragment), std::string::npos) << r.output;
+		EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
+		EXPECT_EQ(files(), before);
+	}
+
+	std::string dir;
+};
+
+// The plug-in in this process, with the host answers the tool gives: tempo
+// valid, transport playing, all pins connected.
+class InProcessHost
+{
+public:
+	InProcessHost()
+	{
+		_lib = dlopen(TARVELLE_SO, RTLD_NOW | RTLD_LOCAL);
+		auto entry = reinterpret_cast<AEffect *(*)(audioMasterCallback)>(dlsym(_lib, "VSTPluginMain"));
+		_effect = entry(&callback);
+		_effect->dispatcher(_effect, effOpen, 0, 0, nullptr, 0);
+	}
+	~InProcessHost()
+	{
+		_effect->dispatcher(_effect, effClose, 0, 0, nullptr, 0);
+		dlclose(_lib);
+	}
+	Audio render(const Audio &in, int program, int param, float nval, double tempo, int block)
+	{
+		time = VstTimeInfo{};
+		time.sampleRate = in.rate;
+		time.tempo = tempo;
+		time.flags = kVstTempoValid | kVstTransportPlaying;
+		_effect->dispatcher(_effect, effSetProgram, 0, program, nullptr, 0);
+		_effect->setParameter(_effect, param, nval);
+		_effect->dispatcher(_effect, effSetSampleRate, 0, 0, nullptr, float(in.rate));
+		_effect->dispatcher(_effect, effSetBlockSize, 0, block, nullptr, 0);
+		_effect->dispatcher(_effect, effMainsChanged, 0, 1, nullptr, 0);
+		Audio out;
+		out.rate = in.rate;
+		out.chn.assign(2, std::vector<float>(size_t(in.frames())));
+		for (long pos = 0; pos < in.frames(); pos += block)
+		{
+			const int n = int(std::min<long>(block, in.frames() - pos));
+			float *ins[2] = {const_cast<float *>(in.chn[0].data() + pos), const_cast<float *>(in.chn[1].data() + pos)};
+			float *outs[2] = {out.chn[0].data() + pos, out.chn[1].data() + pos};
+			_effect->processReplacing(_effect, ins, outs, n);
+			time.samplePos += n;
+		}
+		return out;
+	}
+
+	static VstTimeInfo time;
+
+private:
+	static VstIntPtr callback(AEffect *, VstInt32 opcode, VstInt32, VstIntPtr, void *, float)
+	{
+		switch (opcode)
+		{
+		case audioMasterVersion: return 2400;
+		case audioMasterGetTime: return reinterpret_cast<VstIntPtr>(&time);
+		default: return 0;  // pins: 0 is connected
+		}
+	}
+	void *_lib;
+	AEffect *_effect;
+};
+VstTimeInfo InProcessHost::time{};
+
+}  // namespace
+
+TEST_F(RenderCli, RendersWhatTheInProcessHostRenders)
+{
+	const Result r = render("--program 'Crazy reson' --param 3=0.8 --tempo 100 --block 300");
+	ASSERT_EQ(r.status, 0) << r.output;
+	const Audio out = read_audio(path("out.wav"));
+	EXPECT_EQ(out.format, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+	ASSERT_EQ(out.chn.size(), 2u);
+	ASSERT_EQ(out.frames(), 44100);
+	InProcessHost host;
+	const Audio ref = host.render(read_audio(path("in.wav")), 31, 3, 0.8f, 100, 300);
+	EXPECT_TRUE(same_samples(out, ref));
+	EXPECT_EQ(files(), (std::vector<std::string>{"in.wav", "out.wav"}));  // no temporary file left
+}
+
+TEST_F(RenderCli, ProgramsAndParametersByIndexOrName)
+{
+	ASSERT_EQ(render("--program 31 --param 3=0.8", "a.wav").status, 0);
+	ASSERT_EQ(render("--program 'CRAZY RESON' --param 'tone x=0.8'", "b.wav").status, 0);
+	ASSERT_EQ(render("--program 31", "c.wav").status, 0);
+	EXPECT_TRUE(same_samples(read_audio(path("a.wav")), read_audio(path("b.wav"))));
+	EXPECT_FALSE(same_samples(read_audio(path("a.wav")), read_audio(path("c.wav"))));
+}
+
+TEST_F(RenderCli, TempoReachesThePlugin)
+{
+	ASSERT_EQ(render("--program 'Fast, No Feedback, T1'", "a.wav").status, 0);
+	ASSERT_EQ(render("--program 'Fast, No Feedback, T1' --tempo 90", "b.wav").status, 0);
+	EXPECT_FALSE(same_samples(read_audio(path("a.wav")), read_audio(path("b.wav"))));
+}
+
+TEST_F(RenderCli, TailRingsOutAfterTheInput)
+{
+	ASSERT_EQ(render("--program 'Crazy reson' --tail 0.5").status, 0);
+	const Audio out = read_audio(path("out.wav"));
+	ASSERT_EQ(out.frames(), 44100 + 22050);
+	double early = 0;
+	for (size_t i = 44100; i < 44100 + 2205; ++i)
+	{
+		early = std::max(early, double(std::fabs(out.chn[0][i])));
+	}
+	EXPECT_GT(early, 1e-3);  // the feedback still rings
+}
+
+TEST_F(RenderCli, ChannelCountsMapOntoThePins)
+{
+	write_audio(path("mono.wav"), make_source(1));
+	Audio dual = read_audio(path("mono.wav"));
+	dual.chn.push_back(dual.chn[0]);
+	write_audio(path("dual.wav"), dual);
+	ASSERT_EQ(render("", "from_mono.wav", "mono.wav").status, 0);
+	ASSERT_EQ(render("", "from_dual.wav", "dual.wav").status, 0);
+	EXPECT_TRUE(same_samples(read_audio(path("from_mono.wav")), read_audio(path("from_dual.wav"))));
+
+	// Four channels: 0 and 2 averaged on the left pin, 1 and 3 on the right.
+	const Audio quad = make_source(4);
+	write_audio(path("quad.wav"), quad);
+	Audio avg = make_source(2);
+	for (size_t c = 0; c < 2; ++c)
+	{
+		for (size_t i = 0; i < avg.chn[c].size(); ++i)
+		{
+			avg.chn[c][i] = (quad.chn[c][i] + quad.chn[c + 2][i]) / 2.0f;
+		}
+	}
+	write_audio(path("avg.wav"), avg);
+	ASSERT_EQ(render("", "from_quad.wav", "quad.wav").status, 0);
+	ASSERT_EQ(render("", "from_avg.wav", "avg.wav").status, 0);
+	const Audio from_quad = read_audio(path("from_quad.wav"));
+	EXPECT_EQ(from_quad.chn.size(), 2u);
+	EXPECT_TRUE(same_samples(from_quad, read_audio(path("from_avg.wav"))));
+}
+
+TEST_F(RenderCli, OutputTypesAndSampleFormats)
+{
+	Audio pcm16 = make_source(2);
+	pcm16.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+	write_audio(path("in16.wav"), pcm16);
+	ASSERT_EQ(render("--keep-format", "kept.wav", "in16.wav").status, 0);
+	EXPECT_EQ(read_audio(path("kept.wav")).format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+	ASSERT_EQ(render("", "float.wav", "in16.wav").status, 0);
+	EXPECT_EQ(read_audio(path("float.wav")).format, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
+	ASSERT_EQ(render("", "out.flac").status, 0);
+	EXPECT_EQ(read_audio(path("out.flac")).format, SF_FORMAT_FLAC | SF_FORMAT_PCM_24);
+	ASSERT_EQ(render("", "out.aiff").status, 0);
+	EXPECT_EQ(read_audio(path("out.aiff")).format, SF_FORMAT_AIFF | SF_FORMAT_FLOAT);
+	// The same render, whatever the file type: FLAC keeps 24 bits of it.
+	const Audio wav = read_audio(path("float.wav"));
+	const Audio flac = read_audio(path("out.flac"));
+	ASSERT_EQ(flac.frames(), wav.frames());
+	double worst = 0;
+	const Audio ref = read_audio(path("out.aiff"));
+	for (size_t i = 0; i < size_t(ref.frames()); ++i)
+	{
+		worst = std::max(worst, double(std::fabs(flac.chn[0][i] - ref.chn[0][i])));
+	}
+	EXPECT_LT(worst, 1.0 / (1 << 22));
+}
+
+TEST_F(RenderCli, ChunksRoundTripToTheSameRender)
+{
+	ASSERT_EQ(render("--program 12 --param 'V 1 Fdbk Lvl=0.9' --save-chunk " + path("bank.chunk"), "a.wav").status, 0);
+	ASSERT_EQ(render("--load-chunk " + path("bank.chunk"), "b.wav").status, 0);
+	EXPECT_TRUE(same_samples(read_audio(path("a.wav")), read_audio(path("b.wav"))));
+
+	ASSERT_EQ(render("--program 40 --save-program-chunk --save-chunk " + path("prog.chunk"), "c.wav").status, 0);
+	ASSERT_EQ(render("--load-chunk " + path("prog.chunk"), "d.wav").status, 0);
+	EXPECT_TRUE(same_samples(read_audio(path("c.wav")), read_audio(path("d.wav"))));
+	EXPECT_FALSE(same_samples(read_audio(path("a.wav")), read_audio(path("c.wav"))));
+}
+
+TEST_F(RenderCli, ListsProgramsAndParameters)
+{
+	const Result progs = run_cli("--list-programs");
+	ASSERT_EQ(progs.status, 0);
+	EXPECT_EQ(std::count(progs.output.begin(), progs.output.end(), '\n'), 96);
+	EXPECT_EQ(progs.output.rfind("0\tSlow, No Feedback, T1\n", 0), 0u);
+	EXPECT_NE(progs.output.find("\n95\tvoice ghoster 8\n"), std::string::npos);
+
+	const Result params = run_cli("--program Glorg --param 'V 1 Gain=0' --list-params");
+	ASSERT_EQ(params.status, 0);
+	EXPECT_EQ(std::count(params.output.begin(), params.output.end(), '\n'), 123);
+	EXPECT_NE(params.output.find("\n11\tV 1 Gain\t-oo\tdB\n"), std::string::npos) << params.output;
+	EXPECT_NE(params.output.find("\n18\tV 1 Period\t1/64\tbeat\n"), std::string::npos) << params.output;
+}
+
+TEST_F(RenderCli, ProgressGoesToStandardErrorUnlessQuiet)
+{
+	const Result r = run_cli(path("in.wav") + " " + path("out.wav"));
+	ASSERT_EQ(r.status, 0);
+	EXPECT_EQ(r.output.rfind("0%\n10%\n", 0), 0u) << r.output;  // a pipe, not a terminal: plain lines
+	EXPECT_NE(r.output.find("100%\nwrote "), std::string::npos) << r.output;
+	EXPECT_EQ(render("").output, "");
+}
+
+TEST_F(RenderCli, RateIsTheInputsNeverAResample)
+{
+	EXPECT_EQ(render("--rate 44100").status, 0);
+	std::remove(path("out.wav").c_str());
+	expect_failure(render("--rate 48000"), 6, "resampling");
+}
+
+TEST_F(RenderCli, FaultsOfTheCommandLine)
+{
+	expect_failure(render("--frobnicate"), 2, "unknown option --frobnicate");
+	expect_failure(run_cli(path("in.wav")), 2, "give an INPUT and an OUTPUT");
+	expect_failure(run_cli("--quiet " + path("in.wav") + " --tempo"), 2, "--tempo needs a value");
+	expect_failure(render("", "out.mp9"), 2, "unknown output type");
+	expect_failure(render("--param 3"), 2, "--param takes");
+}
+
+TEST_F(RenderCli, FaultsOfValuesAndNames)
+{
+	expect_failure(render("--param 3=1.5"), 6, "--param 3 takes a number from 0 to 1");
+	expect_failure(render("--tempo fast"), 6, "--tempo takes a number");
+	expect_failure(render("--block 0"), 6, "--block takes a number from 1 to 8192");
+	expect_failure(render("--tail -1"), 6, "--tail");
+	expect_failure(render("--program 96"), 5, "no program 96: the plug-in has 96");
+	expect_failure(render("--program 'Glorgg'"), 5, "no program named 'Glorgg'");
+	expect_failure(render("--param 'V 9 Gain=0.5'"), 5, "no parameter named 'V 9 Gain'");
+	expect_failure(render("--param 123=0.5"), 5, "no parameter 123");
+}
+
+TEST_F(RenderCli, FaultsOfFilesAndPlugins)
+{
+	expect_failure(render("", "out.wav", "missing.wav"), 3, "cannot read");
+	{
+		std::ofstream(path("text.wav")) << "not audio at all";
+	}
+	const Result r = render("", "out.wav", "text.wav");
+	std::remove(path("text.wav").c_str());
+	expect_failure(r, 3, "cannot read");
+	expect_failure(render("--plugin /nonexistent/plugin.so"), 4, "cannot load the plug-in");
+	expect_failure(render(std::string("--plugin ") + NOT_A_PLUGIN), 4, "is not a VST 2 plug-in");
+	expect_failure(run_cli("--quiet " + path("in.wav") + " /nonexistent/dir/out.wav"), 7, "cannot write");
+	expect_failure(render("--load-chunk " + path("none.chunk")), 8, "cannot read the chunk file");
+	{
+		std::ofstream(path("bad.chunk")) << "garbage that no plug-in takes";
+	}
+	const Result bad = render("--load-chunk " + path("bad.chunk"));
+	std::remove(path("bad.chunk").c_str());
+	expect_failure(bad, 8, "does not take the chunk");
+}
