@@ -2,10 +2,10 @@
 // and the built plug-in; every option, every failure and its exit status, and
 // renders compared with the plug-in driven in this process.
 #include "host/Vst2Interface.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <dlfcn.h>
 #include <sndfile.h>
 #include <sys/wait.h>
@@ -135,40 +135,15 @@ class RenderCli : public testing::Test
 protected:
 	void SetUp() override
 	{
-		char tmpl[] = "/tmp/tarvelle-render-test-XXXXXX";
-		ASSERT_NE(mkdtemp(tmpl), nullptr);
-		dir = tmpl;
 		write_audio(path("in.wav"), make_source(2));
-	}
-	void TearDown() override
-	{
-		for (const std::string &f : files())
-		{
-			std::remove(path(f).c_str());
-		}
-		rmdir(dir.c_str());
 	}
 	std::string path(const std::string &name) const
 	{
-		return dir + "/" + name;
+		return folder.path(name);
 	}
 	std::vector<std::string> files() const
 	{
-		std::vector<std::string> names;
-		if (DIR *d = opendir(dir.c_str()))
-		{
-			while (dirent *e = readdir(d))
-			{
-				const std::string n = e->d_name;
-				if (n != "." && n != "..")
-				{
-					names.push_back(n);
-				}
-			}
-			closedir(d);
-		}
-		std::sort(names.begin(), names.end());
-		return names;
+		return folder.list();
 	}
 	// Runs with the input and output in the scratch folder.
 	Result render(const std::string &opts, const std::string &out = "out.wav", const std::string &in = "in.wav")
@@ -186,7 +161,7 @@ protected:
 		EXPECT_EQ(files(), before);
 	}
 
-	std::string dir;
+	testsupport::TempFolder folder{"tarvelle-render-test"};
 };
 
 // The plug-in in this process, with the host answers the tool gives: tempo

@@ -1,0 +1,17 @@
+#include "config/ConfKeyContentMulti.h"
+
+namespace basic
+{
+
+void ConfKeyContentMulti::do_write_to_string(std::string &txt, Context &ctx) const
+{
+	txt += "{ ";
+	for (const auto &c : _contents)
+	{
+		c->write_to_string(txt, ctx);
+		txt += ' ';
+	}
+	txt += '}';
+}
+
+}  // namespace basic
