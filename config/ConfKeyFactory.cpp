@@ -15,13 +15,6 @@ namespace
 // threads never see each other's result.
 thread_local long last_error = 0;
 
-bool is_separator(char c)
-{
-	// The carriage return is a separator too: files edited elsewhere end
-	// their lines with one.
-	return c == ' ' || c == '\n' || c == '\t' || c == '\b' || c == '\v' || c == '\r';
-}
-
 // The reader over one text's lexemes.
 class Reader
 {
@@ -233,7 +226,7 @@ long ConfKeyFactory::read_lexemes(std::vector<Lexeme> &lexemes, const std::strin
 				in_quotes = true;
 				continue;
 			}
-			if (c == '=' || c == '{' || c == '}')
+			if (ConfKeyStreamInterface::is_syntax(c))
 			{
 				flush();
 				lexemes.push_back({std::string(1, c), false});
@@ -248,7 +241,7 @@ long ConfKeyFactory::read_lexemes(std::vector<Lexeme> &lexemes, const std::strin
 				}
 				continue;
 			}
-			if (is_separator(c))
+			if (ConfKeyStreamInterface::is_separator(c))
 			{
 				flush();
 				continue;

@@ -27,7 +27,7 @@ void ConfKeyStreamInterface::write_text(std::string &txt, const std::string &val
 		{
 			c = '\'';
 		}
-		if (c == ' ' || c == '\t' || c == ',' || c == '=' || c == '{' || c == '}' || c == '\b' || c == '\v')
+		if (is_separator(c) || is_syntax(c) || c == ',')
 		{
 			quote = true;
 		}

@@ -43,6 +43,20 @@ public:
 		do_write_to_string(txt, ctx);
 	}
 
+	// What separates lexemes in the text, and what stands alone as syntax:
+	// one definition for the writer and the reader, so that whatever the
+	// writer leaves unquoted reads back as one lexeme.
+	static bool is_separator(char c) noexcept
+	{
+		// The carriage return is one too: files edited elsewhere end their
+		// lines with one.
+		return c == ' ' || c == '\n' || c == '\t' || c == '\b' || c == '\v' || c == '\r';
+	}
+	static bool is_syntax(char c) noexcept
+	{
+		return c == '=' || c == '{' || c == '}';
+	}
+
 protected:
 	virtual void do_write_to_string(std::string &txt, Context &ctx) const = 0;
 

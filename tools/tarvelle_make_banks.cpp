@@ -104,16 +104,18 @@ public:
 	{
 		return _default;
 	}
-	// The normalised value of a text, through the parameter's own parser; a
-	// named choice that has no parser is matched against its own display texts.
-	float parse(const std::string &file, int line, const std::string &name, const std::string &value)
+	// The parameter's index, and the normalised value of a text through the
+	// parameter's own parser; a named choice that has no parser is matched
+	// against its own display texts.
+	float parse(const std::string &file, int line, const std::string &name, const std::string &value, int &index)
 	{
 		const auto it = _index.find(basic::to_lcase(name));
 		if (it == _index.end())
 		{
 			throw Fault(file, line, "unknown parameter '" + name + "'");
 		}
-		const auto &p = _dsp.get_param_ref(it->second);
+		index = it->second;
+		const auto &p = _dsp.get_param_ref(index);
 		bool ok = false;
 		const double v = p->do_scan_val(value.c_str(), ok);
 		if (ok)
@@ -135,10 +137,6 @@ public:
 			}
 		}
 		throw Fault(file, line, "cannot read '" + value + "' as a value of '" + name + "'");
-	}
-	int index_of(const std::string &name) const
-	{
-		return _index.at(basic::to_lcase(name));
 	}
 
 private:
@@ -192,8 +190,8 @@ std::vector<rivo::ProgramSlot> read_factory(const std::string &file, Engine &eng
 			throw Fault(file, line, "a value before the first [program name]");
 		}
 		const std::string name = trim(text.substr(0, eq));
-		const float nval = engine.parse(file, line, name, trim(text.substr(eq + 1)));
-		const int index = engine.index_of(name);
+		int index = -1;
+		const float nval = engine.parse(file, line, name, trim(text.substr(eq + 1)), index);
 		if (!set_here.insert(index).second)
 		{
 			throw Fault(file, line, "parameter '" + name + "' given twice in this program");

@@ -200,6 +200,7 @@ int run(const rivo::RenderOptions &opt)
 		{
 			n = long(std::min<long long>(block, tail_left));
 			tail_left -= n;
+			// Every block: a plug-in may use its input buffers as scratch.
 			for (auto &v : pins_in)
 			{
 				std::fill(v.begin(), v.end(), 0.0f);
