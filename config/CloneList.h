@@ -1,6 +1,9 @@
 // An ordered list of owned polymorphic elements that copies by cloning: the
-// storage of the key tree's containers. Index errors throw the given text.
+// storage of the key tree's containers. Index errors throw basic::Exception
+// with the given text.
 #pragma once
+
+#include "sys/Exception.h"
 
 #include <deque>
 #include <memory>
@@ -81,7 +84,7 @@ private:
 	{
 		if (index < 0 || index >= size())
 		{
-			throw _index_err_0;
+			throw Exception(_index_err_0);
 		}
 	}
 

@@ -1,3 +1,4 @@
+// A key content that is an ordered list of keys, with deep copies.
 #include "config/ConfKeyContentMulti.h"
 
 namespace basic

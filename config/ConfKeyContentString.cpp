@@ -1,3 +1,4 @@
+// A key content that is one text value.
 #include "config/ConfKeyContentString.h"
 
 namespace basic

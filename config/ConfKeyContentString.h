@@ -1,3 +1,4 @@
+// The text value of a configuration key.
 #pragma once
 
 #include "config/ConfKeyContentInterface.h"

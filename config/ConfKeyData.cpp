@@ -1,3 +1,4 @@
+// A named configuration key and its content, written as key-tree text.
 #include "config/ConfKeyData.h"
 
 #include "config/ConfKeyContentString.h"

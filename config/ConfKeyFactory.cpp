@@ -1,3 +1,4 @@
+// Reads key-tree text back into keys: lexer, nesting bound and error codes.
 #include "config/ConfKeyFactory.h"
 
 #include "config/ConfKeyContentMulti.h"

@@ -1,4 +1,7 @@
+// What every configuration key shares: its name rules and its text form.
 #include "config/ConfKeyInterface.h"
+
+#include "sys/Exception.h"
 
 #include <cctype>
 
@@ -15,7 +18,7 @@ void ConfKeyInterface::set_name(const std::string &name)
 {
 	if (!check_name(name))
 	{
-		throw "ConfKeyInterface::check_name_throw : Invalid name.";
+		throw basic::Exception("ConfKeyInterface::check_name_throw : Invalid name.");
 	}
 	_name = name;
 }
@@ -46,7 +49,7 @@ void ConfKeyInterface::check_name_throw() const
 {
 	if (!check_name(_name))
 	{
-		throw "ConfKeyInterface::check_name_throw : Invalid name.";
+		throw basic::Exception("ConfKeyInterface::check_name_throw : Invalid name.");
 	}
 }
 
@@ -67,7 +70,7 @@ void ConfKeyInterface::write_name(std::string &txt) const
 {
 	if (_name.empty())
 	{
-		throw "ConfKeyInterface::do_write_to_string : Key can't be anonymous.";
+		throw basic::Exception("ConfKeyInterface::do_write_to_string : Key can't be anonymous.");
 	}
 	write_text(txt, _name);
 }

@@ -1,7 +1,9 @@
+// A tree of configuration keys addressed by paths.
 #include "config/ConfKeyMulti.h"
 
 #include "config/ConfKeyContentString.h"
 #include "config/ConfKeyData.h"
+#include "sys/Exception.h"
 
 namespace basic
 {
@@ -21,7 +23,7 @@ const ConfKeyInterface &ConfKeyMulti::use_key(const std::string &path) const
 	const ConfKeyInterface *key_ptr = walk_key_tree(path);
 	if (key_ptr == nullptr)
 	{
-		throw "ConfKeyMulti::use_key : Key doesn't exist.";
+		throw basic::Exception("ConfKeyMulti::use_key : Key doesn't exist.");
 	}
 	return *key_ptr;
 }
@@ -73,7 +75,7 @@ long ConfKeyMulti::find_index_throw(const std::string &name) const
 	const long index = find_index(name);
 	if (index < 0)
 	{
-		throw "ConfKeyMulti::find_index_throw : Key not found.";
+		throw basic::Exception("ConfKeyMulti::find_index_throw : Key not found.");
 	}
 	return index;
 }
@@ -114,7 +116,7 @@ void ConfKeyMulti::set_key_str(const std::string &path, const std::string &value
 		const ConfKeyData key(first, value);
 		if (index >= 0 && dynamic_cast<ConfKeyData *>(&_keys.use(index)) == nullptr)
 		{
-			throw "ConfKeyMulti::set_key_str : Invalid key path.";
+			throw basic::Exception("ConfKeyMulti::set_key_str : Invalid key path.");
 		}
 		add_unique(key);
 		return;
@@ -127,7 +129,7 @@ void ConfKeyMulti::set_key_str(const std::string &path, const std::string &value
 	auto *multi_ptr = dynamic_cast<ConfKeyMulti *>(&_keys.use(index));
 	if (multi_ptr == nullptr)
 	{
-		throw "ConfKeyMulti::set_key_str : Invalid key path.";
+		throw basic::Exception("ConfKeyMulti::set_key_str : Invalid key path.");
 	}
 	multi_ptr->set_key_str(rest, value);
 }
@@ -167,7 +169,7 @@ void ConfKeyMulti::split_key_path_first(std::string &first, std::string &rest, c
 	rest = pos == std::string::npos ? std::string() : path.substr(pos + 1);
 	if (first.empty())
 	{
-		throw "ConfKeyMulti::split_key_path_first : Invalid key path.";
+		throw basic::Exception("ConfKeyMulti::split_key_path_first : Invalid key path.");
 	}
 }
 

@@ -1,3 +1,4 @@
+// The separators and syntax characters that writer and reader agree on.
 #include "config/ConfKeyStreamInterface.h"
 
 namespace basic

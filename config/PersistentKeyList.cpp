@@ -1,7 +1,9 @@
+// Persistent keys of one key path in the user settings folder.
 #include "config/PersistentKeyList.h"
 
 #include "config/PersistentKeyListImpl.h"
 #include "platform/Storage.h"
+#include "sys/Exception.h"
 
 namespace sys
 {
@@ -12,12 +14,12 @@ PersistentKeyList::PersistentKeyList(const std::string &key_path, bool create)
 	if (key_path.empty() || platform::find_directory(platform::B_USER_SETTINGS_DIRECTORY, &dir, create) != platform::B_OK ||
 	    dir.Append(key_path.c_str()) != platform::B_OK)
 	{
-		throw "sys::PersistentKeyList::PersistentKeyList () : Can't open file.";
+		throw basic::Exception("sys::PersistentKeyList::PersistentKeyList () : Can't open file.");
 	}
 	const bool exists = platform::BEntry(dir.Path()).Exists();
 	if (!exists && (!create || platform::create_directory(dir.Path(), 0755) != platform::B_OK))
 	{
-		throw "sys::PersistentKeyList::PersistentKeyList () : Can't open file.";
+		throw basic::Exception("sys::PersistentKeyList::PersistentKeyList () : Can't open file.");
 	}
 	_impl.reset(new PersistentKeyListImpl(std::string(dir.Path()) + "/" + FILE_NAME));
 }

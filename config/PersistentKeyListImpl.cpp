@@ -1,3 +1,4 @@
+// Persistent keys stored as text resources of one locked, atomically replaced file.
 #include "config/PersistentKeyListImpl.h"
 
 #include "platform/FileLock.h"
@@ -48,11 +49,17 @@ int PersistentKeyListImpl::set_key(const std::string &name, const std::string &v
 	{
 		return -1;
 	}
-	// Everything else in the file stays, in its order. A file that cannot be
-	// read (missing, or damaged by something else) starts afresh.
+	// Everything else in the file stays, in its order. Only a missing or a
+	// damaged file starts afresh: one that exists but cannot be read just now
+	// (an I/O error, no permission) may hold other keys, so it is kept.
 	std::vector<ResourceBlock::Resource> res_list;
 	ResourceBlock block;
-	if (block.read_from_file(_file_path.c_str()) == ResourceBlock::Err_OK)
+	const int read_ret = block.read_from_file(_file_path.c_str());
+	if (read_ret == ResourceBlock::Err_IO && platform::BEntry(_file_path.c_str()).Exists())
+	{
+		return -1;
+	}
+	if (read_ret == ResourceBlock::Err_OK)
 	{
 		for (const ResourceBlock::Entry &e : block.use_entries())
 		{

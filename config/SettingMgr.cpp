@@ -1,3 +1,4 @@
+// The plug-in's setting files: its section, version and clients.
 #include "config/SettingMgr.h"
 
 #include "config/ConfKeyData.h"

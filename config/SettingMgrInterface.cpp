@@ -1,3 +1,4 @@
+// Saving and loading setting files through their clients, with the codes of each failure.
 #include "config/SettingMgrInterface.h"
 
 #include "config/ConfKeyContentMulti.h"
@@ -7,6 +8,7 @@
 #include "config/SettingClientInterface.h"
 #include "platform/Storage.h"
 #include "sys/AtomicFile.h"
+#include "sys/Exception.h"
 
 #include <algorithm>
 
@@ -58,7 +60,7 @@ int SettingMgrInterface::save_settings(const std::string &path)
 	{
 		tree.write_to_string(text);
 	}
-	catch (const char *)
+	catch (const basic::Exception &)
 	{
 		return Err_WRITE;  // a client left a key without a name
 	}

@@ -3,6 +3,7 @@
 
 #include "sys/basic_fnc.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -12,6 +13,18 @@ void ParamTextFnc::print(char *txt_ptr, long len, const char *fmt_0, double val)
 	{
 		std::snprintf(txt_ptr, size_t(len), fmt_0, val);
 	}
+}
+
+bool ParamTextFnc::is_blank(const char *txt_0) noexcept
+{
+	for (const char *p = txt_0; *p != '\0'; ++p)
+	{
+		if (std::isspace(static_cast<unsigned char>(*p)) == 0)
+		{
+			return false;
+		}
+	}
+	return true;
 }
 
 double ParamTextFnc::scan_clamped(const char *txt_0, bool &ok, double mult, double lo, double hi)

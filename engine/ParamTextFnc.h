@@ -11,6 +11,8 @@ class ParamTextFnc
 public:
 	// printf of one double into at most len bytes.
 	static void print(char *txt_ptr, long len, const char *fmt_0, double val);
+	// Nothing but blanks: no value, whatever a parser would read into it.
+	static bool is_blank(const char *txt_0) noexcept;
 	// "%lf" times mult, clamped to lo..hi; ok is false for unparsable or non-finite text.
 	static double scan_clamped(const char *txt_0, bool &ok, double mult, double lo, double hi);
 	// Index of the first of the names found in the text, case-insensitively.

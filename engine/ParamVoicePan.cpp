@@ -21,6 +21,12 @@ void ParamVoicePan::do_print_val(char *txt_ptr, long len, double val) const
 
 double ParamVoicePan::do_scan_val(const char *txt_0, bool &ok) const
 {
+	// An empty text is part of "mid" too, but it is no value.
+	if (ParamTextFnc::is_blank(txt_0))
+	{
+		ok = false;
+		return 0;
+	}
 	if (basic::search_str_ci(txt_0, "mid") >= 0)
 	{
 		ok = true;

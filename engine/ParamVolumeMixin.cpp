@@ -36,7 +36,14 @@ void ParamVolumeMixin::do_print_val(char *txt_ptr, long len, double val) const
 
 double ParamVolumeMixin::do_scan_val(const char *txt_0, bool &ok) const
 {
-	// Part of "oo" ("o", "oo", ""), or the printed "-oo" itself.
+	// An empty text is part of "oo" too, but it is no value: a cleared field
+	// must not silence the signal.
+	if (ParamTextFnc::is_blank(txt_0))
+	{
+		ok = false;
+		return 0;
+	}
+	// Part of "oo" ("o", "oo"), or the printed "-oo" itself.
 	if (basic::search_str_ci(txt_0, "oo") >= 0 || basic::search_str_ci("oo", txt_0) >= 0)
 	{
 		ok = true;

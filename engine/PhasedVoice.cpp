@@ -284,63 +284,50 @@ void PhasedVoice::tick(long nbr_spl)
 	const float stored = get_osc_phase();
 	_stored_phase_old = stored;
 
-	if (_gain_flag())
+	if (_gain_flag.take())
 	{
-		_gain_flag.reset();
 		_gain = float(_gain_ptr->get_val());
 	}
-	if (_pan_flag())
+	if (_pan_flag.take())
 	{
-		_pan_flag.reset();
 		_pan = float(_pan_lfo.get_val());
 		_pan_dirty = true;
 	}
-	if (_depth_flag())
+	if (_depth_flag.take())
 	{
-		_depth_flag.reset();
 		_net_index = _depth_ptr->get_index(_depth_ptr->get_val());
 		_cur_net_ptr = _net_arr[size_t(_net_index)].get();
 	}
-	const bool phase_set = _phase_set_flag();
-	if (phase_set)
-	{
-		_phase_set_flag.reset();
-	}
-	const bool hold_changed = _hold_flag();
+	const bool phase_set = _phase_set_flag.take();
+	const bool hold_changed = _hold_flag.take();
 	if (hold_changed)
 	{
-		_hold_flag.reset();
 		_hold = (_hold_ptr->get_index(_hold_ptr->get_val()) == 1);
 		_osc_dirty = true;
 	}
-	if (_man_flag())
+	if (_man_flag.take())
 	{
-		_man_flag.reset();
 		_man_phase = float(_man_lfo.get_val() * TWO_PI);
 		_osc_dirty = true;
 	}
-	if (_period_flag())
+	if (_period_flag.take())
 	{
-		_period_flag.reset();
 		_rate = 1.0 / _time_unit_ptr->convert_beats_to_time(_period_lfo.get_val());
 		_osc_dirty = true;
 		_phase_inc = TWO_PI * _rate / double(_sample_freq);
 	}
-	if (_lvl_flag())
+	if (_lvl_flag.take())
 	{
-		_lvl_flag.reset();
 		_lvl_target = float(_lvl_lfo.get_val());
 	}
-	if (_col_flag())
+	if (_col_flag.take())
 	{
-		_col_flag.reset();
 		_colour = float(_col_lfo.get_val());
 		_col_cos = float(std::cos(TWO_PI * _colour));
 		_col_sin = float(std::sin(TWO_PI * _colour));
 	}
-	if (_band_flag())
+	if (_band_flag.take())
 	{
-		_band_flag.reset();
 		update_bpf();
 	}
 

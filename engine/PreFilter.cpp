@@ -100,29 +100,28 @@ void PreFilter::tick(long nbr_spl)
 	_y_lfo.tick(nbr_spl);
 	_in_gain_old = _in_gain;
 	_out_gain_old = _out_gain;
-	if (_x_flag())
+	const bool x_changed = _x_flag.take();
+	bool y_changed = _y_flag.take();
+	if (x_changed)
 	{
 		update_x();
 	}
-	if (_y_flag())
+	if (y_changed)
 	{
 		_y_slew.set_val(float(_y_lfo.get_val()));
 	}
 	if (_y_slew.is_gliding())
 	{
-		_y_flag.set();
+		y_changed = true;
 		_y_slew.tick(nbr_spl);
 		update_y();
 	}
-	if (_tone_vol_flag())
+	if (_tone_vol_flag.take())
 	{
-		_tone_vol_flag.reset();
 		_gain_dirty = true;
 	}
-	if (_x_flag() || _y_flag())
+	if (x_changed || y_changed)
 	{
-		_x_flag.reset();
-		_y_flag.reset();
 		update_xy_post();
 		update_filters();
 	}

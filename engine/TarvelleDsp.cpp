@@ -46,6 +46,8 @@ TarvelleDsp::TarvelleDsp()
 	_out_pin.set_name("Output");
 	_out_pin.set_chn_name(0, "Left output");
 	_out_pin.set_chn_name(1, "Right output");
+	// Room for any program name, so a program change allocates nothing.
+	_prog_name.reserve(rivo::ProgramSlot::NAME_FIELD_LEN);
 }
 
 int TarvelleDsp::init()
@@ -82,6 +84,7 @@ int TarvelleDsp::init()
 		dc.make_low_shelf();
 	}
 	_clip_detector.activate_detection(false);
+	set_sample_freq(DEFAULT_SAMPLE_FREQ);
 	return 0;
 }
 
@@ -114,9 +117,13 @@ void TarvelleDsp::restore()
 
 void TarvelleDsp::set_sample_freq(float fs)
 {
-	if (!(fs >= float(MIN_SAMPLE_FREQ)))
+	if (!(fs > 0))
 	{
-		fs = float(MIN_SAMPLE_FREQ);
+		return;
+	}
+	if (fs < MIN_RUN_SAMPLE_FREQ)
+	{
+		fs = MIN_RUN_SAMPLE_FREQ;
 	}
 	else if (fs > float(MAX_SAMPLE_FREQ))
 	{
@@ -277,9 +284,8 @@ void TarvelleDsp::do_clear()
 
 void TarvelleDsp::update_param()
 {
-	if (_tempo_flag())
+	if (_tempo_flag.take())
 	{
-		_tempo_flag.reset();
 		_pre_filter.report_tempo_change();
 		for (auto &voice : _voice_arr)
 		{
@@ -287,9 +293,8 @@ void TarvelleDsp::update_param()
 		}
 		update_tempo_lfos();
 	}
-	if (_master_vol_flag())
+	if (_master_vol_flag.take())
 	{
-		_master_vol_flag.reset();
 		_master_vol = float(_master_vol_ptr->get_val());
 		_pre_filter.set_master_vol(_master_vol);
 		for (auto &voice : _voice_arr)

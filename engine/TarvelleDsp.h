@@ -27,8 +27,13 @@ public:
 	static constexpr int NBR_PARAM = 123;
 	static constexpr int NBR_VOICES = 4;
 	static constexpr int FRAME_LEN = SharedTempBuf::FRAME_LEN;
-	static constexpr int MIN_SAMPLE_FREQ = 44000;
+	static constexpr int MIN_SAMPLE_FREQ = 44000;  // the lowest rate reported to hosts
 	static constexpr int MAX_SAMPLE_FREQ = 384000;
+	// The engine runs correctly from this rate up, whatever it reports: a host
+	// running at 22.05 or 32 kHz must hear the same shifts, periods and bands.
+	static constexpr float MIN_RUN_SAMPLE_FREQ = 8000;
+	// The rate until the host gives one, so that output is always written.
+	static constexpr float DEFAULT_SAMPLE_FREQ = 44100;
 	static constexpr int LFO_PHASE_MSG = NBR_PARAM;  // messages 123 + i set LFO i's phase
 	static constexpr long EXTRA_BYTES = 4 * NBR_VOICES;
 
@@ -79,7 +84,8 @@ public:
 	{
 		return MAX_SAMPLE_FREQ;
 	}
-	// A rate outside the supported range is clamped into it.
+	// A rate outside MIN_RUN_SAMPLE_FREQ..MAX_SAMPLE_FREQ is clamped into it;
+	// a rate that is not a positive number is ignored.
 	void set_sample_freq(float fs) override;
 	void set_sample_scale(float) override {}
 	int get_nbr_param() const override

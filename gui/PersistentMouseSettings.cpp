@@ -1,8 +1,9 @@
+// The mouse mode kept as a persistent key shared by every instance.
 #include "gui/PersistentMouseSettings.h"
 
 #include "config/PersistentKeyList.h"
-
-#include <strings.h>
+#include "sys/Exception.h"
+#include "sys/basic_fnc.h"
 
 namespace ruvava
 {
@@ -31,7 +32,7 @@ void PersistentMouseSettings::fetch()
 		{
 			for (int b = 0; b < 2; ++b)
 			{
-				if (strcasecmp(val.c_str(), MOUSE_BEHAVIOUR_KEY_VAL[b]) == 0)
+				if (basic::strcmp_ci(val.c_str(), MOUSE_BEHAVIOUR_KEY_VAL[b]))
 				{
 					_behaviour.store(b, std::memory_order_relaxed);
 					return;
@@ -39,7 +40,7 @@ void PersistentMouseSettings::fetch()
 			}
 		}
 	}
-	catch (const char *)
+	catch (const basic::Exception &)
 	{
 		// No settings folder: the default holds for this run.
 		_behaviour.store(MouseBehaviour_ENHANCED, std::memory_order_relaxed);
@@ -62,7 +63,7 @@ void PersistentMouseSettings::set_mouse_behaviour(MouseBehaviour behaviour)
 		sys::PersistentKeyList keys(MOUSE_BEHAVIOUR_KEY_PATH, true);
 		keys.set_key(MOUSE_BEHAVIOUR_KEY, MOUSE_BEHAVIOUR_KEY_VAL[behaviour == MouseBehaviour_COMPATIBLE ? 1 : 0]);
 	}
-	catch (const char *)
+	catch (const basic::Exception &)
 	{
 		// Kept for this run only.
 	}

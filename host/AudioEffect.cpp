@@ -92,47 +92,114 @@ VstIntPtr AudioEffect::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr val
 VstIntPtr AudioEffect::dispatch_effect(AEffect *effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void *ptr,
                                        float opt)
 {
-	auto *self = static_cast<AudioEffect *>(effect->object);
+	auto *self = (effect != nullptr) ? static_cast<AudioEffect *>(effect->object) : nullptr;
 	if (self == nullptr)
 	{
 		return 0;
 	}
-	const VstIntPtr ret = self->dispatcher(opcode, index, value, ptr, opt);
+	VstIntPtr ret = 0;
+	try
+	{
+		ret = self->dispatcher(opcode, index, value, ptr, opt);
+	}
+	catch (...)
+	{
+		ret = 0;  // the documented answer of a request that could not be served
+	}
 	if (opcode == effClose)
 	{
 		effect->object = nullptr;
-		delete self;
+		try
+		{
+			delete self;
+		}
+		catch (...)
+		{
+		}
 		return 1;
 	}
 	return ret;
 }
 
+void AudioEffect::clear_outputs(float **outputs, VstInt32 nbr_spl) const noexcept
+{
+	if (outputs == nullptr || nbr_spl <= 0)
+	{
+		return;
+	}
+	for (VstInt32 c = 0; c < _effect.numOutputs; ++c)
+	{
+		if (outputs[c] != nullptr)
+		{
+			std::memset(outputs[c], 0, sizeof(float) * size_t(nbr_spl));
+		}
+	}
+}
+
 void AudioEffect::process_effect(AEffect *effect, float **inputs, float **outputs, VstInt32 nbr_spl)
 {
-	if (auto *self = static_cast<AudioEffect *>(effect->object))
+	auto *self = (effect != nullptr) ? static_cast<AudioEffect *>(effect->object) : nullptr;
+	if (self == nullptr)
+	{
+		return;
+	}
+	try
 	{
 		self->process(inputs, outputs, nbr_spl);
+	}
+	catch (...)
+	{
+		// Accumulating: adding nothing is the silence of this block.
 	}
 }
 
 void AudioEffect::process_effect_replacing(AEffect *effect, float **inputs, float **outputs, VstInt32 nbr_spl)
 {
-	if (auto *self = static_cast<AudioEffect *>(effect->object))
+	auto *self = (effect != nullptr) ? static_cast<AudioEffect *>(effect->object) : nullptr;
+	if (self == nullptr)
+	{
+		return;
+	}
+	try
 	{
 		self->processReplacing(inputs, outputs, nbr_spl);
+	}
+	catch (...)
+	{
+		self->clear_outputs(outputs, nbr_spl);
 	}
 }
 
 void AudioEffect::set_parameter_effect(AEffect *effect, VstInt32 index, float value)
 {
-	if (auto *self = static_cast<AudioEffect *>(effect->object))
+	auto *self = (effect != nullptr) ? static_cast<AudioEffect *>(effect->object) : nullptr;
+	if (self == nullptr)
+	{
+		return;
+	}
+	try
 	{
 		self->setParameter(index, value);
+	}
+	catch (...)
+	{
+		// The value is not taken; the state stays as it was.
 	}
 }
 
 float AudioEffect::get_parameter_effect(AEffect *effect, VstInt32 index)
 {
-	auto *self = static_cast<AudioEffect *>(effect->object);
-	return self != nullptr ? self->getParameter(index) : 0.0f;
+	auto *self = (effect != nullptr) ? static_cast<AudioEffect *>(effect->object) : nullptr;
+	if (self == nullptr)
+	{
+		return 0.0f;
+	}
+	try
+	{
+		return self->getParameter(index);
+	}
+	catch (...)
+	{
+		return 0.0f;
+	}
 }

@@ -5,6 +5,8 @@
 
 #include "host/Vst2Interface.h"
 
+#include <atomic>
+
 class AudioEffect
 {
 public:
@@ -22,7 +24,8 @@ public:
 		return _host_callback;
 	}
 
-	// The opcodes of the record's dispatcher.
+	// The opcodes of the record's dispatcher. The record's functions catch
+	// whatever these throw: an exception never reaches the host.
 	virtual VstIntPtr dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void *ptr, float opt);
 
 	virtual void setParameter(VstInt32 /*index*/, float /*value*/) {}
@@ -34,11 +37,11 @@ public:
 	virtual void processReplacing(float ** /*inputs*/, float ** /*outputs*/, VstInt32 /*nbr_spl*/) {}
 	virtual void setProgram(VstInt32 program)
 	{
-		_cur_program = program;
+		_cur_program.store(program, std::memory_order_release);
 	}
 	virtual VstInt32 getProgram()
 	{
-		return _cur_program;
+		return _cur_program.load(std::memory_order_acquire);
 	}
 	virtual void setProgramName(char * /*name*/) {}
 	virtual void getProgramName(char *name)
@@ -64,6 +67,8 @@ public:
 	{
 		_block_size = size;
 	}
+	// The silence a failed processing call leaves in the host's buffers.
+	void clear_outputs(float **outputs, VstInt32 nbr_spl) const noexcept;
 	virtual void suspend() {}
 	virtual void resume() {}
 
@@ -109,7 +114,8 @@ protected:
 	VstInt32 _block_size = 1024;
 	VstInt32 _nbr_programs;
 	VstInt32 _nbr_params;
-	VstInt32 _cur_program = 0;
+	// Changed by program calls, read by any thread the host calls from.
+	std::atomic<VstInt32> _cur_program{0};
 
 private:
 	static VstIntPtr dispatch_effect(AEffect *effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void *ptr,

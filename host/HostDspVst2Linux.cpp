@@ -9,6 +9,19 @@
 namespace rivo
 {
 
+void HostDspVst2Linux::init()
+{
+	if (_plugin_ptr != nullptr)
+	{
+		note_tempo(_plugin_ptr->getTimeInfo(kVstTempoValid));
+	}
+}
+
+void HostDspVst2Linux::note_tempo(const VstTimeInfo *info_ptr) const noexcept
+{
+	_host_gives_tempo.store(info_ptr != nullptr && (info_ptr->flags & kVstTempoValid) != 0, std::memory_order_release);
+}
+
 double HostDspVst2Linux::get_property(const char *key_0) const
 {
 	if (_plugin_ptr == nullptr)
@@ -17,8 +30,7 @@ double HostDspVst2Linux::get_property(const char *key_0) const
 	}
 	if (std::strcmp(key_0, "can_tempo") == 0)
 	{
-		const VstTimeInfo *info_ptr = _plugin_ptr->getTimeInfo(kVstTempoValid);
-		return (info_ptr != nullptr && (info_ptr->flags & kVstTempoValid) != 0) ? 1 : 0;
+		return _host_gives_tempo.load(std::memory_order_acquire) ? 1 : 0;
 	}
 	if (std::strcmp(key_0, "param_quantization") == 0)
 	{
@@ -33,6 +45,10 @@ void HostDspVst2Linux::get_time_info(TimeInfo &info) const
 	const bool want_tempo = info._tempo_flag;
 	const VstTimeInfo *info_ptr =
 	   (_plugin_ptr != nullptr) ? _plugin_ptr->getTimeInfo(want_tempo ? kVstTempoValid : 0) : nullptr;
+	if (want_tempo)
+	{
+		note_tempo(info_ptr);
+	}
 	if (info_ptr == nullptr)
 	{
 		info._unavailable = true;

@@ -14,6 +14,11 @@ Vst2LinuxPlugin::Vst2LinuxPlugin(audioMasterCallback host_callback, DspInterface
 	_host_dsp.set_plugin(*this);
 }
 
+Vst2LinuxPlugin::~Vst2LinuxPlugin()
+{
+	restore();
+}
+
 void Vst2LinuxPlugin::request_tempo_gui_refresh_from_process(double tempo)
 {
 	_gui_tempo.store(float(tempo), std::memory_order_release);

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <mutex>
 
 namespace rivo
 {
@@ -177,11 +178,9 @@ bool Vst2Plugin::set_param_pi(long index, float nval, int prio)
 	{
 		return false;
 	}
-	ProgramSlot &slot = use_cur_slot();
-	if (index < slot.get_nbr_param())
-	{
-		slot.set_parameter(int(index), nval);
-	}
+	// Only the engine's parameter takes the value here: hosts automate from
+	// their audio thread, which must not wait for a chunk being written. The
+	// stored program follows it when it is next read (sync_cur_slot).
 	_dsp_ptr->get_param_ref(int(index))->set_from_normalized(nval);
 	if (_gui_ptr)
 	{
@@ -202,6 +201,22 @@ bool Vst2Plugin::set_param_pi_and_host(long index, float nval, int prio)
 }
 
 void Vst2Plugin::set_program_pi_and_host(const ProgramSlot &slot, int prio, bool release, bool notify_host)
+{
+	const std::lock_guard<std::recursive_mutex> lock(_bank_mutex);
+	apply_program(slot, prio, release, notify_host);
+}
+
+void Vst2Plugin::sync_cur_slot()
+{
+	ProgramSlot &slot = use_cur_slot();
+	const int nbr_param = std::min(slot.get_nbr_param(), _dsp_ptr->get_nbr_param());
+	for (int i = 0; i < nbr_param; ++i)
+	{
+		slot.set_parameter(i, _dsp_ptr->get_param_ref(i)->get_nval());
+	}
+}
+
+void Vst2Plugin::apply_program(const ProgramSlot &slot, int prio, bool release, bool notify_host)
 {
 	const double now = sys::get_time_stamp();
 	const int nbr_param = std::min(slot.get_nbr_param(), _dsp_ptr->get_nbr_param());
@@ -290,6 +305,7 @@ void Vst2Plugin::processReplacing(float **inputs, float **outputs, VstInt32 nbr_
 	}
 	catch (...)
 	{
+		clear_outputs(outputs, nbr_spl);  // silence rather than what the host left there
 	}
 }
 
@@ -299,14 +315,26 @@ void Vst2Plugin::setProgram(VstInt32 program)
 	{
 		return;
 	}
+	const std::lock_guard<std::recursive_mutex> lock(_bank_mutex);
+	const VstInt32 old_program = getProgram();
 	try
 	{
-		AudioEffectX::setProgram(program);
-		set_program_pi_and_host(_bank[program], PRIO_PROGRAM, true, false);
+		// What was edited in the program being left stays with it.
+		sync_cur_slot();
+		select_program(program);
 	}
 	catch (...)
 	{
+		AudioEffectX::setProgram(old_program);
 	}
+}
+
+// Callers hold _bank_mutex. Allocates nothing: slots keep room for a whole
+// name, so a host may change programs from its audio thread.
+void Vst2Plugin::select_program(VstInt32 program)
+{
+	AudioEffectX::setProgram(program);
+	apply_program(_bank[program], PRIO_PROGRAM, true, false);
 }
 
 void Vst2Plugin::setProgramName(char *name)
@@ -316,6 +344,7 @@ void Vst2Plugin::setProgramName(char *name)
 		// A host buffer is at most 24 bytes; never read past that.
 		char bounded[PROG_NAME_LEN + 1];
 		basic::strncpy_0(bounded, name, sizeof(bounded));
+		const std::lock_guard<std::recursive_mutex> lock(_bank_mutex);
 		use_cur_slot().set_name(bounded);
 		_dsp_ptr->set_program_name(bounded);
 	}
@@ -325,6 +354,7 @@ void Vst2Plugin::getProgramName(char *name)
 {
 	if (name != nullptr)
 	{
+		const std::lock_guard<std::recursive_mutex> lock(_bank_mutex);
 		basic::strncpy_0(name, use_cur_slot().get_name().c_str(), PROG_NAME_LEN);
 	}
 }
@@ -356,6 +386,8 @@ void Vst2Plugin::getParameterName(VstInt32 index, char *text)
 
 VstInt32 Vst2Plugin::getChunk(void **data, bool is_preset)
 {
+	const std::lock_guard<std::recursive_mutex> lock(_bank_mutex);
+	sync_cur_slot();
 	const long size = is_preset ? use_cur_slot().get_object_size() : _bank.get_object_size();
 	if (size <= 0)
 	{
@@ -372,10 +404,11 @@ VstInt32 Vst2Plugin::getChunk(void **data, bool is_preset)
 		// The bank carries which program is playing, so that a host restoring
 		// its session gets the sound back, not only the stored programs.
 		BankManager marked(_bank);
+		const int cur = getProgram();
 		for (int i = 0; i < marked.get_nbr_prog(); ++i)
 		{
 			const long flags = marked[i].get_flags();
-			marked[i].set_flags(i == _cur_program ? (flags | CUR_PROG_FLAG) : (flags & ~CUR_PROG_FLAG));
+			marked[i].set_flags(i == cur ? (flags | CUR_PROG_FLAG) : (flags & ~CUR_PROG_FLAG));
 		}
 		ret = marked.write_to_memory(_chunk_buf.data(), size);
 	}
@@ -387,9 +420,34 @@ VstInt32 Vst2Plugin::getChunk(void **data, bool is_preset)
 	return VstInt32(size);
 }
 
+bool Vst2Plugin::fits_layout(const ProgramSlot &slot) const
+{
+	const ProgramSlot &ref = _bank[0];
+	return slot.get_nbr_param() == ref.get_nbr_param() && slot.get_extra_byte_size() == ref.get_extra_byte_size();
+}
+
+// A damaged chunk may carry values outside 0..1: they are clamped, as a host
+// write would be. NaN has no meaning at all: the chunk is refused.
+bool Vst2Plugin::sanitize_values(ProgramSlot &slot)
+{
+	for (int i = 0; i < slot.get_nbr_param(); ++i)
+	{
+		float v = slot.get_parameter(i);
+		if (!NormalizedParamInterface::sanitize_normalized(v))
+		{
+			return false;
+		}
+		slot.set_parameter(i, v);
+	}
+	return true;
+}
+
 VstInt32 Vst2Plugin::setChunk(void *data, VstInt32 size, bool is_preset)
 {
 	const auto *data_ptr = static_cast<const unsigned char *>(data);
+	const std::lock_guard<std::recursive_mutex> lock(_bank_mutex);
+	// Everything is read and checked aside; the stored state changes only
+	// once the whole chunk proved to fit, so a refused chunk changes nothing.
 	if (is_preset)
 	{
 		ProgramSlot &slot = use_cur_slot();
@@ -397,15 +455,14 @@ VstInt32 Vst2Plugin::setChunk(void *data, VstInt32 size, bool is_preset)
 		{
 			return 0;
 		}
-		// The reader refuses what does not fit its header and then leaves the slot as it was.
 		ProgramSlot tmp(slot);
-		if (tmp.read_from_memory(data_ptr, size) != 0 || tmp.get_nbr_param() != slot.get_nbr_param())
+		if (tmp.read_from_memory(data_ptr, size) != 0 || !fits_layout(tmp) || !sanitize_values(tmp))
 		{
 			return 0;
 		}
 		slot = tmp;
 		// As for a bank: a host that restores a program expects to hear it.
-		setProgram(getProgram());
+		select_program(getProgram());
 		return 1;
 	}
 	if (size != _bank.get_object_size())
@@ -417,12 +474,13 @@ VstInt32 Vst2Plugin::setChunk(void *data, VstInt32 size, bool is_preset)
 	{
 		return 0;
 	}
-	int cur_prog = _cur_program;
+	int cur_prog = getProgram();
 	for (int i = 0; i < tmp.get_nbr_prog(); ++i)
 	{
-		if (tmp[i].get_nbr_param() != _bank[i].get_nbr_param())
+		// Another plug-in's bank of the same size, or slots laid out otherwise.
+		if (!fits_layout(tmp[i]) || !sanitize_values(tmp[i]))
 		{
-			return 0;  // another plug-in's bank of the same size
+			return 0;
 		}
 		const long flags = tmp[i].get_flags();
 		if ((flags & CUR_PROG_FLAG) != 0)
@@ -433,12 +491,16 @@ VstInt32 Vst2Plugin::setChunk(void *data, VstInt32 size, bool is_preset)
 	}
 	_bank = tmp;
 	// The engine takes the marked (else the current) program over at once.
-	setProgram(cur_prog);
+	select_program(cur_prog);
 	return 1;
 }
 
 void Vst2Plugin::setSampleRate(float rate)
 {
+	if (!(rate > 0) || !std::isfinite(rate))
+	{
+		return;  // no rate at all: keep running at the one we have
+	}
 	AudioEffectX::setSampleRate(rate);
 	_dsp_ptr->set_sample_freq(rate);
 	_dsp_ptr->clear_buffers();
@@ -516,6 +578,7 @@ bool Vst2Plugin::getProgramNameIndexed(VstInt32 /*category*/, VstInt32 index, ch
 	{
 		return false;
 	}
+	const std::lock_guard<std::recursive_mutex> lock(_bank_mutex);
 	basic::strncpy_0(text, _bank[index].get_name().c_str(), PROG_NAME_INDEXED_LEN);
 	return true;
 }
@@ -526,6 +589,8 @@ bool Vst2Plugin::copyProgram(VstInt32 destination)
 	{
 		return false;
 	}
+	const std::lock_guard<std::recursive_mutex> lock(_bank_mutex);
+	sync_cur_slot();
 	_bank[destination] = use_cur_slot();
 	return true;
 }

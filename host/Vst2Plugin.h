@@ -11,6 +11,7 @@
 #include "params/PluginCmdInterface.h"
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -48,10 +49,6 @@ public:
 	{
 		return *_dsp_ptr;
 	}
-	const BankManager &use_bank() const noexcept
-	{
-		return _bank;
-	}
 	int get_max_automation_level() const noexcept
 	{
 		return _max_automation_level;
@@ -63,6 +60,8 @@ public:
 	void release_param(int index, int prio) override;
 	bool set_param_pi(long index, float nval, int prio) override;
 	bool set_param_pi_and_host(long index, float nval, int prio) override;
+	// Takes the bank's lock: a program may come from the editor while the
+	// host saves a chunk.
 	void set_program_pi_and_host(const ProgramSlot &slot, int prio, bool release, bool notify_host) override;
 
 	// AudioEffect, AudioEffectX
@@ -110,10 +109,21 @@ private:
 	{
 		return index >= 0 && index < _dsp_ptr->get_nbr_param();
 	}
+	// Callers hold _bank_mutex.
 	ProgramSlot &use_cur_slot()
 	{
-		return _bank[_cur_program];
+		return _bank[getProgram()];
 	}
+	// The engine's values are the current program's truth (host automation
+	// reaches only them, lock-free); the stored slot is brought up to date
+	// whenever it is read or left. Callers hold _bank_mutex.
+	void sync_cur_slot();
+	void apply_program(const ProgramSlot &slot, int prio, bool release, bool notify_host);
+	void select_program(VstInt32 program);
+	// The slot layout every stored program has, so that whatever is taken in
+	// can be written out again.
+	bool fits_layout(const ProgramSlot &slot) const;
+	static bool sanitize_values(ProgramSlot &slot);
 	static bool fill_pin_properties(const std::vector<StereoIndex> &index_arr, int nbr_pin,
 	                                const PinProperty &(DspInterface::*get_pin)(int) const, const DspInterface &dsp,
 	                                VstInt32 index, VstPinProperties *properties);
@@ -130,6 +140,10 @@ private:
 	std::vector<StereoIndex> _out_index_arr;
 	std::string _rel_plugin_dir;
 	std::vector<unsigned char> _chunk_buf;  // stays valid until the next getChunk
+	// Serialises the dispatcher-side calls that read or replace programs
+	// (chunks, program changes and names). The audio thread never takes it:
+	// host automation and processing touch only atomics.
+	mutable std::recursive_mutex _bank_mutex;
 	bool _restored = false;
 };
 

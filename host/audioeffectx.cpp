@@ -20,8 +20,9 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
 		return ptr != nullptr && getOutputProperties(index, static_cast<VstPinProperties *>(ptr)) ? 1 : 0;
 	case effGetPlugCategory: return getPlugCategory();
 	case effSetBlockSizeAndSampleRate:
-		_block_size = VstInt32(value);
-		_sample_rate = opt;
+		// Some hosts give the rate only here: it must reach the engine too.
+		setBlockSize(VstInt32(value));
+		setSampleRate(opt);
 		return 1;
 	case effGetEffectName: return ptr != nullptr && getEffectName(static_cast<char *>(ptr)) ? 1 : 0;
 	case effGetVendorString: return ptr != nullptr && getVendorString(static_cast<char *>(ptr)) ? 1 : 0;

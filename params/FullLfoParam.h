@@ -116,17 +116,17 @@ public:
 	{
 		if (&source == static_cast<NotifierInterface *>(_param.get()))
 		{
-			_target_changed.store(true, std::memory_order_relaxed);
+			_target_changed.store(true, std::memory_order_release);
 		}
-		_dirty.store(true, std::memory_order_relaxed);
+		_dirty.store(true, std::memory_order_release);
 		notify_target();
 	}
 
 	// Control step of one frame of nbr_spl samples (audio thread).
 	void tick(long nbr_spl)
 	{
-		bool dirty = _dirty.exchange(false, std::memory_order_relaxed);
-		if (_target_changed.exchange(false, std::memory_order_relaxed))
+		bool dirty = _dirty.exchange(false, std::memory_order_acq_rel);
+		if (_target_changed.exchange(false, std::memory_order_acq_rel))
 		{
 			_smoother.set_val(float(_param->get_val()));
 		}
@@ -215,7 +215,8 @@ private:
 	dsp::Lfo _lfo;
 	dsp::ParamInertia _smoother;
 	double _mod_val = 0;
-	// Raised by control threads, served by tick on the audio thread.
+	// Raised by control threads after the values they publish (release),
+	// served by tick on the audio thread before it reads them (acquire).
 	std::atomic<bool> _dirty{false};
 	std::atomic<bool> _target_changed{false};
 	std::atomic<bool> _phase_pending{false};

@@ -30,8 +30,20 @@ bool NormalizedParamInterface::set_from_normalized(float nval)
 		return false;
 	}
 	set_nval_raw(nval);
-	set_val_raw(denormalize_val(nval));
-	do_set_val();
+	// Two threads may write the same parameter at once (host automation and a
+	// program change). Each derives the real value from the normalised one it
+	// reads back and repeats while that moved, so the last writer leaves a
+	// pair that agrees: the host never reads one value while another sounds.
+	for (int attempt = 0; attempt < MAX_SETTLE; ++attempt)
+	{
+		const float cur = _nval.load();
+		set_val_raw(denormalize_val(cur));
+		do_set_val();
+		if (_nval.load() == cur)
+		{
+			break;
+		}
+	}
 	notify_target();
 	return true;
 }

@@ -54,11 +54,11 @@ public:
 
 	double get_val() const noexcept
 	{
-		return _val.load(std::memory_order_relaxed);
+		return _val.load(std::memory_order_acquire);
 	}
 	float get_nval() const noexcept
 	{
-		return _nval.load(std::memory_order_relaxed);
+		return _nval.load(std::memory_order_acquire);
 	}
 	int get_automation_level() const noexcept
 	{
@@ -71,18 +71,23 @@ public:
 	}
 
 protected:
+	// Sequentially consistent: set_from_normalized reads the normalised value
+	// back after storing the real one, to settle a race with another writer.
 	void set_val_raw(double val) noexcept
 	{
-		_val.store(val, std::memory_order_relaxed);
+		_val.store(val);
 	}
 	void set_nval_raw(float nval) noexcept
 	{
-		_nval.store(nval, std::memory_order_relaxed);
+		_nval.store(nval);
 	}
 
 private:
-	// Written by control threads, read by the audio thread: atomics so that a
-	// value is never seen half-written; no ordering is needed.
+	static constexpr int MAX_SETTLE = 8;
+
+	// Written by control threads (the host's automation may come from its
+	// audio thread, programs and chunks from another), read by the audio
+	// thread after a notification flag: never seen half-written.
 	std::atomic<double> _val{0};
 	std::atomic<float> _nval{0};
 	int _automation_level = 0;

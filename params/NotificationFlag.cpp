@@ -11,14 +11,24 @@ void NotificationFlag::notify(NotifierInterface & /*notifier*/)
 
 void NotificationFlag::set()
 {
-	_state.store(true, std::memory_order_relaxed);
+	_state.store(true, std::memory_order_release);
 	do_set();
 }
 
 void NotificationFlag::reset()
 {
-	_state.store(false, std::memory_order_relaxed);
+	_state.store(false, std::memory_order_release);
 	do_reset();
+}
+
+bool NotificationFlag::take()
+{
+	const bool was = _state.exchange(false, std::memory_order_acq_rel);
+	if (was)
+	{
+		do_reset();
+	}
+	return was;
 }
 
 }  // namespace rivo

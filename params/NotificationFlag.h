@@ -19,9 +19,13 @@ public:
 
 	void set();
 	void reset();
+	// Clears the flag and tells whether it was raised. The clear and the test
+	// are one step, and it acquires what the setter published: a change that
+	// arrives meanwhile raises the flag again instead of being lost.
+	bool take();
 	bool get_state() const noexcept
 	{
-		return _state.load(std::memory_order_relaxed);
+		return _state.load(std::memory_order_acquire);
 	}
 	bool operator()() const noexcept
 	{
@@ -34,8 +38,8 @@ protected:
 	virtual void do_set() {}
 
 private:
-	// Written by control threads, read by the audio thread at the next frame:
-	// no ordering is needed, a change seen late is taken over one frame later.
+	// Raised by control threads after they stored the new value (release),
+	// taken by the audio thread before it reads that value (acquire).
 	std::atomic<bool> _state{false};
 };
 

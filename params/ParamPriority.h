@@ -1,6 +1,8 @@
 // Arbitration record deciding which source may write a parameter right now.
 #pragma once
 
+#include <atomic>
+
 namespace rivo
 {
 
@@ -32,24 +34,30 @@ public:
 	void release();
 	void set_ttl(double ttl);
 
+	ParamPriority() = default;
+	ParamPriority(const ParamPriority &other);
+	ParamPriority &operator=(const ParamPriority &other);
+
 	int get_owner() const noexcept
 	{
-		return _owner;
+		return _owner.load(std::memory_order_relaxed);
 	}
 	double get_time() const noexcept
 	{
-		return _time;
+		return _time.load(std::memory_order_relaxed);
 	}
 	double get_ttl() const noexcept
 	{
-		return _ttl;
+		return _ttl.load(std::memory_order_relaxed);
 	}
 
 private:
-	// Plain fields: a lost race lets two simultaneous writes through, which is accepted.
-	double _time = 0;
-	double _ttl = DEFAULT_TTL;
-	int _owner = Prio_FREE;
+	// The host automates from its audio thread while the editor or a program
+	// writes from another: atomics, so a record is never read half-written.
+	// A lost race lets two simultaneous writes through, which is accepted.
+	std::atomic<double> _time{0};
+	std::atomic<double> _ttl{DEFAULT_TTL};
+	std::atomic<int> _owner{Prio_FREE};
 };
 
 }  // namespace rivo

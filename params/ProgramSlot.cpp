@@ -5,12 +5,28 @@
 #include "sys/basic_fnc.h"
 
 #include <cstddef>
+#include <algorithm>
 #include <cstring>
 
 namespace rivo
 {
 
-ProgramSlot::ProgramSlot() : _name("Default") {}
+ProgramSlot::ProgramSlot() : _name("Default")
+{
+	_name.reserve(NAME_FIELD_LEN);
+}
+
+ProgramSlot::ProgramSlot(const ProgramSlot &other)
+: _param_list(other._param_list), _extra_list(other._extra_list), _flags(other._flags)
+{
+	_name.reserve(NAME_FIELD_LEN);
+	_name = other._name;
+}
+
+void ProgramSlot::set_name(const std::string &name)
+{
+	_name.assign(name, 0, NAME_FIELD_LEN - 1);
+}
 
 ProgramSlot &ProgramSlot::operator=(const ProgramSlot &other)
 {
@@ -101,7 +117,8 @@ int ProgramSlot::read_from_memory(const unsigned char *buf_ptr, long len)
 
 	// Everything is checked: the slot changes only now.
 	_flags = flags;
-	_name.assign(name_ptr, static_cast<const char *>(term_ptr));
+	const size_t name_chars = size_t(static_cast<const char *>(term_ptr) - name_ptr);
+	_name.assign(name_ptr, std::min(name_chars, size_t(NAME_FIELD_LEN - 1)));
 	_param_list.resize(size_t(nbr_param));
 	const unsigned char *p = buf_ptr + HEADER_SIZE + name_len;
 	for (float &v : _param_list)

@@ -19,7 +19,9 @@ public:
 	static constexpr long HEADER_SIZE = 12;     // flags, name field length, counts
 
 	ProgramSlot();
-	ProgramSlot(const ProgramSlot &other) = default;
+	// Every slot keeps room for a whole name, so that copying one program
+	// over another (a program change) allocates nothing.
+	ProgramSlot(const ProgramSlot &other);
 	// Copies parameters, extra bytes and name; the flags stay this slot's own.
 	ProgramSlot &operator=(const ProgramSlot &other);
 	~ProgramSlot() override = default;
@@ -80,14 +82,13 @@ public:
 	{
 		return _name;
 	}
-	void set_name(const std::string &name)
-	{
-		_name = name;
-	}
+	// Names longer than the written field keeps are cut there.
+	void set_name(const std::string &name);
 
 	// basic::SerializableInterface
 	// The reader honours the name field length of the image; it refuses images
-	// shorter than their header announces and names without a terminator.
+	// shorter than their header announces and names without a terminator, and
+	// keeps what fits the name field it writes.
 	int read_from_memory(const unsigned char *buf_ptr, long len) override;
 	int write_to_memory(unsigned char *buf_ptr, long len) const override;
 	long get_object_size() const override;

@@ -1,3 +1,4 @@
+// An exclusive advisory lock on a file, held for the object's lifetime.
 #include "platform/FileLock.h"
 
 #include <cerrno>

@@ -13,6 +13,7 @@ using status_t = std::int32_t;
 using thread_id = std::int32_t;
 using sem_id = std::int32_t;
 using port_id = std::int32_t;
+using team_id = std::int32_t;
 
 constexpr status_t B_OK = 0;
 constexpr status_t B_ERROR = -1;
@@ -29,6 +30,14 @@ constexpr bigtime_t B_INFINITE_TIMEOUT = INT64_MAX;
 
 // Microseconds since an arbitrary fixed point (boot), never going backwards.
 bigtime_t system_time() noexcept;
+
+// The running process.
+team_id current_team() noexcept;
+
+// The path of the loaded image (the program or a shared object) holding addr,
+// written into buf (len bytes, terminated); B_ENTRY_NOT_FOUND when no image
+// holds it, B_BAD_VALUE when the path does not fit.
+status_t find_image_path(const void *addr_ptr, char *buf_ptr, size_t len);
 
 // Threads are created suspended and start with resume_thread.
 using thread_func = std::int32_t (*)(void *data_ptr);

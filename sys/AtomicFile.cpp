@@ -1,8 +1,9 @@
 // Atomic file replacement.
 #include "sys/AtomicFile.h"
 
+#include "platform/Kernel.h"
+
 #include <atomic>
-#include <unistd.h>
 
 namespace sys
 {
@@ -23,7 +24,7 @@ bool AtomicFile::open(const char *path_0, int perms)
 	// Unique among processes (pid) and among the threads and objects of one (counter).
 	for (int attempt = 0; attempt < 100; ++attempt)
 	{
-		_tmp_path = std::string(path_0) + ".tmp-" + std::to_string(::getpid()) + "-" +
+		_tmp_path = std::string(path_0) + ".tmp-" + std::to_string(platform::current_team()) + "-" +
 		            std::to_string(counter.fetch_add(1));
 		if (_file.SetTo(_tmp_path.c_str(), platform::B_WRITE_ONLY | platform::B_CREATE_FILE | platform::B_FAIL_IF_EXISTS,
 		                perms) == platform::B_OK)

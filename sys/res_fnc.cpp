@@ -1,7 +1,7 @@
 // Process-wide resource file.
 #include "sys/res_fnc.h"
 
-#include <dlfcn.h>
+#include "platform/Kernel.h"
 
 #include <memory>
 #include <mutex>
@@ -84,12 +84,9 @@ const void *get_resource(const char *type_0, const char *name_0)
 
 std::string get_image_path(const void *addr_ptr)
 {
-	Dl_info info{};
-	if (addr_ptr == nullptr || ::dladdr(addr_ptr, &info) == 0 || info.dli_fname == nullptr)
-	{
-		return std::string();
-	}
-	return info.dli_fname;
+	char path[4096];
+	return platform::find_image_path(addr_ptr, path, sizeof(path)) == platform::B_OK ? std::string(path)
+	                                                                                : std::string();
 }
 
 }  // namespace sys

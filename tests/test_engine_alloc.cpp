@@ -1,6 +1,7 @@
 // Processing never allocates: every global operator new is counted while the
 // engine renders, in the worst-case setting and through a deferred clear.
 #include "support/FakeHostDsp.h"
+#include "support/InProcessPlugin.h"
 
 #include <gtest/gtest.h>
 
@@ -81,4 +82,32 @@ TEST(EngineAlloc, ProcessingAllocatesNothing)
 	}
 	counting = false;
 	EXPECT_EQ(alloc_count.load(), 0);
+}
+
+// A host may change programs from its audio thread: the change, host
+// automation and processing allocate nothing, whatever the names' lengths.
+TEST(EngineAlloc, ProgramChangesAndAutomationAllocateNothing)
+{
+	rivo::BankManager bank = make_engine_bank(16);
+	for (int i = 0; i < bank.get_nbr_prog(); ++i)
+	{
+		bank[i].set_name(std::string(size_t(1 + 4 * i), char('a' + i)));  // up to 61 characters
+	}
+	const auto plugin_ptr = make_plugin(nullptr, std::make_unique<TarvelleDsp>(), bank);
+	AEffect *effect = plugin_ptr->getAeffect();
+	std::vector<float> in(512, 0.25f), l(512), r(512);
+	float *ins[2] = {in.data(), in.data()};
+	float *outs[2] = {l.data(), r.data()};
+	effect->processReplacing(effect, ins, outs, 512);
+
+	counting = true;
+	for (int k = 0; k < 48; ++k)
+	{
+		effect->dispatcher(effect, effSetProgram, 0, (k * 5) % 16, nullptr, 0);
+		effect->setParameter(effect, 3 + k % 100, float(k) / 48);
+		effect->processReplacing(effect, ins, outs, 512);
+	}
+	counting = false;
+	EXPECT_EQ(alloc_count.exchange(0), 0);
+	EXPECT_EQ(plugin_ptr->getProgram(), (47 * 5) % 16);
 }

@@ -9,6 +9,7 @@
 #include "engine/TarvelleDsp.h"
 #include "gui/PersistentMouseSettings.h"
 #include "params/HostGuiInterface.h"
+#include "sys/Exception.h"
 #include "sys/ResourceBlock.h"
 #include "support/TempFolder.h"
 
@@ -18,12 +19,13 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <thread>
 
 extern char **environ;
@@ -34,9 +36,7 @@ namespace
 std::string slurp(const std::string &path)
 {
 	std::ifstream in(path, std::ios::binary);
-	std::stringstream ss;
-	ss << in.rdbuf();
-	return ss.str();
+	return {std::istreambuf_iterator<char>(in), {}};
 }
 
 void spit(const std::string &path, const std::string &data)
@@ -52,10 +52,6 @@ protected:
 	{
 		setenv("XDG_CONFIG_HOME", root.c_str(), 1);
 	}
-	std::string path(const std::string &name) const
-	{
-		return folder.path(name);
-	}
 	std::vector<std::string> list_dir(const std::string &sub = "") const
 	{
 		return folder.list(sub);
@@ -69,68 +65,44 @@ protected:
 	const std::string root = folder.get_path();
 };
 
+// The settings need an editor side to exist; nothing here asks anything of it.
 class NoHostGui : public rivo::HostGuiInterface
 {
 public:
 	void init() override {}
-	double get_property(const char *) const override
-	{
-		return 0;
-	}
-	std::string get_string_property(const char *) const override
-	{
-		return "";
-	}
-	bool is_param_free(int, int) override
-	{
-		return true;
-	}
-	bool reserve_param(int, int) override
-	{
-		return true;
-	}
+	double get_property(const char *) const override { return 0; }
+	std::string get_string_property(const char *) const override { return ""; }
+	bool is_param_free(int, int) override { return true; }
+	bool reserve_param(int, int) override { return true; }
 	void release_param(int, int) override {}
 	void set_param(int, float, int) override {}
 	void set_program(const rivo::ProgramSlot &, int) override {}
-	bool resize_window(int, int) override
-	{
-		return false;
-	}
-	std::string get_plugin_dir() const override
-	{
-		return "";
-	}
+	bool resize_window(int, int) override { return false; }
+	std::string get_plugin_dir() const override { return ""; }
 };
 
 // A client with one key of its own, and a result to give.
-class Client : public basic::SettingClientInterface
+struct Client : basic::SettingClientInterface
 {
-public:
-	explicit Client(const std::string &key, int result = 0)
-	: _key(key)
-	, _result(result)
+	explicit Client(const std::string &k, int r = 0)
+	: key(k)
+	, result(r)
 	{
 	}
 	int save_settings(basic::ConfKeyMulti &parent) override
 	{
 		++saves;
-		parent.set_key_str(_key, value);
-		return _result;
+		parent.set_key_str(key, value);
+		return result;
 	}
 	int load_settings(const basic::ConfKeyMulti &parent) override
 	{
 		++loads;
-		loaded = parent.get_key_str(_key);
-		return _result;
+		loaded = parent.get_key_str(key);
+		return result;
 	}
-	std::string value = "v";
-	std::string loaded;
-	int saves = 0;
-	int loads = 0;
-
-private:
-	std::string _key;
-	int _result;
+	std::string key, value = "v", loaded;
+	int result, saves = 0, loads = 0;
 };
 
 class SettingFiles : public SettingsFolder
@@ -149,14 +121,6 @@ protected:
 
 }  // namespace
 
-TEST_F(SettingFiles, SectionAndVersionFromThePlugin)
-{
-	EXPECT_EQ(mgr.get_section_name(), "Tarvelle_config_section");
-	EXPECT_EQ(mgr.get_version(), "1.00");
-	EXPECT_EQ(mgr.save_settings(path("a.cfg.txt")), 0);
-	EXPECT_EQ(slurp(path("a.cfg.txt")), "Tarvelle_config_section =\n{\n   version = 1.00\n}\n");
-}
-
 TEST_F(SettingFiles, ClientsSaveAndLoadInOrder)
 {
 	Client midi("midi/port_in/name");
@@ -166,8 +130,8 @@ TEST_F(SettingFiles, ClientsSaveAndLoadInOrder)
 	EXPECT_EQ(mgr.register_client(other), 0);
 	EXPECT_EQ(mgr.register_client(midi), basic::SettingMgrInterface::Err_ALREADY_REGISTERED);
 	EXPECT_EQ(mgr.get_client_pos(other), 1);
-	ASSERT_EQ(mgr.save_settings(path("s.cfg.txt")), 0);
-	EXPECT_EQ(slurp(path("s.cfg.txt")), "Tarvelle_config_section =\n"
+	ASSERT_EQ(mgr.save_settings(folder.path("s.cfg.txt")), 0);
+	EXPECT_EQ(slurp(folder.path("s.cfg.txt")), "Tarvelle_config_section =\n"
 	                                    "{\n"
 	                                    "   version = 1.00\n"
 	                                    "   midi =\n"
@@ -179,7 +143,7 @@ TEST_F(SettingFiles, ClientsSaveAndLoadInOrder)
 	                                    "   }\n"
 	                                    "   other = v\n"
 	                                    "}\n");
-	ASSERT_EQ(mgr.load_settings(path("s.cfg.txt")), 0);
+	ASSERT_EQ(mgr.load_settings(folder.path("s.cfg.txt")), 0);
 	EXPECT_EQ(midi.loaded, "VST MIDI In interface");
 	EXPECT_EQ(other.loaded, "v");
 
@@ -194,11 +158,11 @@ TEST_F(SettingFiles, AFailingClientStopsTheRest)
 	Client after("b");
 	mgr.register_client(failing);
 	mgr.register_client(after);
-	EXPECT_EQ(mgr.save_settings(path("x.cfg.txt")), -7);
+	EXPECT_EQ(mgr.save_settings(folder.path("x.cfg.txt")), -7);
 	EXPECT_EQ(after.saves, 0);
-	EXPECT_TRUE(list_dir().empty());  // nothing written
-	spit(path("y.cfg.txt"), "Tarvelle_config_section = { version = 1.00 }\n");
-	EXPECT_EQ(mgr.load_settings(path("y.cfg.txt")), -7);
+	EXPECT_TRUE(folder.list().empty());  // nothing written
+	spit(folder.path("y.cfg.txt"), "Tarvelle_config_section = { version = 1.00 }\n");
+	EXPECT_EQ(mgr.load_settings(folder.path("y.cfg.txt")), -7);
 	EXPECT_EQ(after.loads, 0);
 }
 
@@ -207,12 +171,11 @@ TEST_F(SettingFiles, EveryLoadErrorCode)
 	Client client("k");
 	mgr.register_client(client);
 	auto load = [&](const std::string &text) {
-		spit(path("t.cfg.txt"), text);
-		return mgr.load_settings(path("t.cfg.txt"));
+		spit(folder.path("t.cfg.txt"), text);
+		return mgr.load_settings(folder.path("t.cfg.txt"));
 	};
-	EXPECT_EQ(mgr.load_settings(path("missing.cfg.txt")), basic::SettingMgrInterface::Err_OPEN);
+	EXPECT_EQ(mgr.load_settings(folder.path("missing.cfg.txt")), basic::SettingMgrInterface::Err_OPEN);
 	EXPECT_EQ(load(""), -1024);
-	EXPECT_EQ(load("Tarvelle_config_section = { k = \"open\n}"), -2044);
 	EXPECT_EQ(load("Tarvelle_config_section = { k = v"), -2044);
 	EXPECT_EQ(load("Tarvelle_config_section = v"), basic::SettingMgrInterface::Err_NOT_A_SECTION);
 	EXPECT_EQ(load("Tarvelle_config_section = { a b }"), basic::SettingMgrInterface::Err_NOT_A_SECTION);
@@ -230,34 +193,30 @@ TEST_F(SettingFiles, EveryLoadErrorCode)
 TEST_F(SettingFiles, SaveErrorsLeaveTheOldFile)
 {
 	EXPECT_EQ(mgr.save_settings(root + "/no/such/folder/x.cfg.txt"), basic::SettingMgrInterface::Err_CREATE);
-	ASSERT_EQ(mgr.save_settings(path("keep.cfg.txt")), 0);
-	const std::string before = slurp(path("keep.cfg.txt"));
+	ASSERT_EQ(mgr.save_settings(folder.path("keep.cfg.txt")), 0);
+	const std::string before = slurp(folder.path("keep.cfg.txt"));
 
-	class Anonymous : public basic::SettingClientInterface
+	struct Anonymous : Client  // a key without a name cannot be written
 	{
-	public:
+		using Client::Client;
 		int save_settings(basic::ConfKeyMulti &parent) override
 		{
 			parent.push_back(basic::ConfKeyData());
 			return 0;
 		}
-		int load_settings(const basic::ConfKeyMulti &) override
-		{
-			return 0;
-		}
-	} anonymous;
+	} anonymous("");
 	mgr.register_client(anonymous);
-	EXPECT_EQ(mgr.save_settings(path("keep.cfg.txt")), basic::SettingMgrInterface::Err_WRITE);
-	EXPECT_EQ(slurp(path("keep.cfg.txt")), before);
-	EXPECT_EQ(list_dir(), std::vector<std::string>{"keep.cfg.txt"});
+	EXPECT_EQ(mgr.save_settings(folder.path("keep.cfg.txt")), basic::SettingMgrInterface::Err_WRITE);
+	EXPECT_EQ(slurp(folder.path("keep.cfg.txt")), before);
+	EXPECT_EQ(folder.list(), std::vector<std::string>{"keep.cfg.txt"});
 }
 
 // The file size limit makes the write fail halfway through the new text, in
 // a child process so that the limit stays there.
 TEST_F(SettingFiles, AWriteFailingMidwayLeavesTheOldFileByteIdentical)
 {
-	ASSERT_EQ(mgr.save_settings(path("keep.cfg.txt")), 0);
-	const std::string before = slurp(path("keep.cfg.txt"));
+	ASSERT_EQ(mgr.save_settings(folder.path("keep.cfg.txt")), 0);
+	const std::string before = slurp(folder.path("keep.cfg.txt"));
 	Client big("big");
 	big.value = std::string(100000, 'x');
 	mgr.register_client(big);
@@ -268,28 +227,19 @@ TEST_F(SettingFiles, AWriteFailingMidwayLeavesTheOldFileByteIdentical)
 		signal(SIGXFSZ, SIG_IGN);
 		rlimit lim{8192, 8192};
 		setrlimit(RLIMIT_FSIZE, &lim);
-		_exit(-mgr.save_settings(path("keep.cfg.txt")));
+		_exit(-mgr.save_settings(folder.path("keep.cfg.txt")));
 	}
 	int status = 0;
 	waitpid(pid, &status, 0);
 	ASSERT_TRUE(WIFEXITED(status));
 	EXPECT_EQ(-WEXITSTATUS(status) - 768, basic::SettingMgrInterface::Err_WRITE);  // exit codes are 8 bits
-	EXPECT_EQ(slurp(path("keep.cfg.txt")), before);
-	EXPECT_EQ(list_dir(), std::vector<std::string>{"keep.cfg.txt"});  // no temporary file
+	EXPECT_EQ(slurp(folder.path("keep.cfg.txt")), before);
+	EXPECT_EQ(folder.list(), std::vector<std::string>{"keep.cfg.txt"});  // no temporary file
 }
 
 TEST_F(SettingsFolder, PersistentKeysFromACleanFolder)
 {
-	EXPECT_EQ(std::string(sys::PersistentKeyList::FILE_NAME), "PersistentKeys");
-	try
-	{
-		sys::PersistentKeyList absent("Kestrom", false);
-		ADD_FAILURE() << "opened a key folder that does not exist";
-	}
-	catch (const char *txt)
-	{
-		EXPECT_STREQ(txt, "sys::PersistentKeyList::PersistentKeyList () : Can't open file.");
-	}
+	EXPECT_THROW(sys::PersistentKeyList("Kestrom", false), basic::Exception);  // no folder to open
 	sys::PersistentKeyList keys("Kestrom", true);
 	std::string val = "untouched";
 	EXPECT_EQ(keys.get_key("Autobind Mode", val), -1);
@@ -332,24 +282,70 @@ TEST_F(SettingsFolder, DamagedKeyFilesGiveDefaults)
 	EXPECT_EQ(val, "0");
 }
 
+// A key file that exists but cannot be read just now keeps every key: the
+// write is refused instead of starting a file with only the new key. The
+// writer runs as an unprivileged user in a child process, so that a file
+// without read permission stops it even when the suite runs as root.
+TEST_F(SettingsFolder, AKeyFileThatCannotBeReadIsNeverReplaced)
+{
+	{
+		sys::PersistentKeyList keys("Kestrom", true);
+		ASSERT_EQ(keys.set_key("Kept", "yes"), 0);
+	}
+	const std::string file = key_file();
+	const std::string before = slurp(file);
+	const std::string dir = file.substr(0, file.rfind('/'));
+	ASSERT_EQ(chmod(root.c_str(), 0755), 0);
+	ASSERT_EQ(chmod((root + "/tarvelle").c_str(), 0755), 0);
+	ASSERT_EQ(chmod(dir.c_str(), 0777), 0);
+	ASSERT_EQ(chmod((file + ".lock").c_str(), 0666), 0);
+	ASSERT_EQ(chmod(file.c_str(), 0), 0);
+	const pid_t pid = fork();
+	ASSERT_GE(pid, 0);
+	if (pid == 0)
+	{
+		if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+		{
+			_exit(3);
+		}
+		try
+		{
+			sys::PersistentKeyList keys("Kestrom", true);
+			_exit(keys.set_key("New", "value") == -1 ? 0 : 1);
+		}
+		catch (...)
+		{
+			_exit(2);
+		}
+	}
+	int status = 0;
+	ASSERT_EQ(waitpid(pid, &status, 0), pid);
+	ASSERT_TRUE(WIFEXITED(status));
+	EXPECT_EQ(WEXITSTATUS(status), 0) << "the write was not refused";
+	ASSERT_EQ(chmod(file.c_str(), 0644), 0);
+	EXPECT_EQ(slurp(file), before);
+}
+
 TEST_F(SettingsFolder, MouseModeFollowsItsKey)
 {
-	auto &mouse = ruvava::PersistentMouseSettings::get_instance();
+	using Mouse = ruvava::PersistentMouseSettings;
+	auto &mouse = Mouse::get_instance();
 	sys::PersistentKeyList keys("Kestrom", true);
-	std::string val;
-	EXPECT_EQ(mouse.update_mouse_behaviour(), ruvava::PersistentMouseSettings::MouseBehaviour_ENHANCED);
-	EXPECT_EQ(keys.get_key("MouseCompatibility", val), 0);  // the default was written
-	EXPECT_EQ(val, "0");
+	const auto stored = [&keys] {
+		std::string val = "none";
+		keys.get_key("MouseCompatibility", val);
+		return val;
+	};
+	EXPECT_EQ(mouse.update_mouse_behaviour(), Mouse::MouseBehaviour_ENHANCED);
+	EXPECT_EQ(stored(), "0");  // the default was written
 	keys.set_key("MouseCompatibility", "1");
-	EXPECT_EQ(mouse.update_mouse_behaviour(), ruvava::PersistentMouseSettings::MouseBehaviour_COMPATIBLE);
+	EXPECT_EQ(mouse.update_mouse_behaviour(), Mouse::MouseBehaviour_COMPATIBLE);
 	keys.set_key("MouseCompatibility", "maybe");
-	EXPECT_EQ(mouse.update_mouse_behaviour(), ruvava::PersistentMouseSettings::MouseBehaviour_ENHANCED);
-	EXPECT_EQ(keys.get_key("MouseCompatibility", val), 0);
-	EXPECT_EQ(val, "0");
-	mouse.set_mouse_behaviour(ruvava::PersistentMouseSettings::MouseBehaviour_COMPATIBLE);
-	EXPECT_EQ(keys.get_key("MouseCompatibility", val), 0);
-	EXPECT_EQ(val, "1");
-	EXPECT_EQ(mouse.get_mouse_behaviour(), ruvava::PersistentMouseSettings::MouseBehaviour_COMPATIBLE);
+	EXPECT_EQ(mouse.update_mouse_behaviour(), Mouse::MouseBehaviour_ENHANCED);
+	EXPECT_EQ(stored(), "0");
+	mouse.set_mouse_behaviour(Mouse::MouseBehaviour_COMPATIBLE);
+	EXPECT_EQ(stored(), "1");
+	EXPECT_EQ(mouse.get_mouse_behaviour(), Mouse::MouseBehaviour_COMPATIBLE);
 }
 
 // The second process: this test program again, running only the child test.
@@ -358,10 +354,7 @@ namespace
 
 int spawn_child(const std::string &role, const std::string &arg)
 {
-	const std::string filter = "--gtest_filter=PersistentKeysChild.Run";
-	const std::string role_env = "TARVELLE_CHILD_ROLE=" + role;
-	const std::string arg_env = "TARVELLE_CHILD_ARG=" + arg;
-	std::vector<std::string> env_txt = {role_env, arg_env};
+	std::vector<std::string> env_txt = {"TARVELLE_CHILD_ROLE=" + role, "TARVELLE_CHILD_ARG=" + arg};
 	for (char **e = environ; *e != nullptr; ++e)
 	{
 		env_txt.push_back(*e);
@@ -372,17 +365,15 @@ int spawn_child(const std::string &role, const std::string &arg)
 		env.push_back(&s[0]);
 	}
 	env.push_back(nullptr);
-	char exe[] = "/proc/self/exe";
-	std::string filter_copy = filter;
-	char quiet[] = "--gtest_brief=1";
-	char *argv[] = {exe, &filter_copy[0], quiet, nullptr};
+	char exe[] = "/proc/self/exe", filter[] = "--gtest_filter=PersistentKeysChild.Run", quiet[] = "--gtest_brief=1";
+	char *argv[] = {exe, filter, quiet, nullptr};
 	// The child's report would read like failures of this run; it speaks
 	// through its exit status only.
 	posix_spawn_file_actions_t actions;
 	posix_spawn_file_actions_init(&actions);
 	posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
 	pid_t pid = 0;
-	const int ret = posix_spawn(&pid, "/proc/self/exe", &actions, nullptr, argv, env.data());
+	const int ret = posix_spawn(&pid, exe, &actions, nullptr, argv, env.data());
 	posix_spawn_file_actions_destroy(&actions);
 	return ret == 0 ? pid : -1;
 }

@@ -3,6 +3,7 @@
 // error is written, read again and written again to the same text.
 #include "config/ConfKeyFactory.h"
 #include "config/ConfKeyInterface.h"
+#include "sys/Exception.h"
 
 #include <cstdlib>
 #include <string>
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data_ptr, size_t size
 	{
 		root->write_to_string(first);
 	}
-	catch (const char *)
+	catch (const basic::Exception &)
 	{
 		return 0;  // a quoted empty name: refused by the writer
 	}

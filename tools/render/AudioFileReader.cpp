@@ -1,3 +1,4 @@
+// Reads an audio file into float channels.
 #include "tools/render/AudioFileReader.h"
 
 #include "tools/render/RenderError.h"

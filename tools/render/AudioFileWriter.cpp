@@ -1,3 +1,4 @@
+// Writes the render beside its destination and renames it only when complete.
 #include "tools/render/AudioFileWriter.h"
 
 #include "tools/render/RenderError.h"

@@ -1,3 +1,4 @@
+// The render tool's command line.
 #include "tools/render/RenderOptions.h"
 
 #include "tools/render/RenderError.h"

@@ -1,3 +1,4 @@
+// The render's progress: a bar on a terminal, percent lines otherwise.
 #include "tools/render/RenderProgress.h"
 
 #include <unistd.h>
