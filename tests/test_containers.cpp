@@ -1,10 +1,9 @@
-// Shared pointer ownership and the dynamic array's resize rule.
-#include "sys/DynArray.h"
+// Shared pointer ownership.
 #include "sys/SharedPtr.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <utility>
 
 namespace
 {
@@ -77,19 +76,4 @@ TEST(SharedPtr, AssignmentReleasesOldTargetAndMoveTransfers)
 	EXPECT_EQ(alive_2, 0);
 	basic::SharedPtr<Tracked> null_ptr(nullptr);
 	EXPECT_EQ(null_ptr.get_count(), 0);
-}
-
-TEST(DynArray, ResizeToSameSizeKeepsContentsOtherwiseResets)
-{
-	basic::DynArray<std::string> arr;
-	EXPECT_EQ(arr.size(), 0);
-	arr.resize(3);
-	arr[1] = "kept";
-	arr.resize(3);
-	EXPECT_EQ(arr[1], "kept");
-	arr.resize(4);
-	EXPECT_EQ(arr.size(), 4);
-	EXPECT_EQ(arr[1], "");  // contents are not preserved
-	arr.resize(-1);
-	EXPECT_EQ(arr.size(), 0);
 }

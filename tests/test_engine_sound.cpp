@@ -10,16 +10,12 @@
 
 #include <cfloat>
 #include <random>
+#include <tuple>
 
 using namespace testsupport;
 
 namespace
 {
-
-std::vector<float> sine(long n, double f, double fs, double amp)
-{
-	return make_sine(n, 2 * PI * f / fs, amp);
-}
 
 std::vector<float> noise(long n, unsigned seed, float amp)
 {
@@ -41,6 +37,14 @@ double max_abs_diff(const std::vector<float> &a, const std::vector<float> &b)
 		d = std::max(d, double(std::fabs(a[i] - b[i])));
 	}
 	return d;
+}
+
+void set_voices(EngineFixture &fx, int offset, double val)
+{
+	for (int k = 0; k < 4; ++k)
+	{
+		fx.set(Idx::voice(k, offset), val);
+	}
 }
 
 // A voice's shifter alone: no dry signal, the other voices silent.
@@ -73,23 +77,18 @@ TEST(EngineSound, ShiftsByOscillatorFrequencyAndSuppressesImage)
 		solo_voice(fx, 0, depth);
 		fx.set(Idx::voice(0, Idx::PERIOD), 1.0 / 128);
 		const long n = long(fs * 1.5);
-		const std::vector<float> in = sine(n, 1000, fs, 0.1);
+		const std::vector<float> in = make_sine(n, 2 * PI * 1000 / fs, 0.1);
 		std::vector<float> l, r;
 		fx.render(in, in, l, r);
 		const long start = n - long(fs);
 		const long len = long(fs);
-		EXPECT_EQ(dft_peak(l, start, len, fs, 700, 1300, 2), 1256) << depth;
-		EXPECT_EQ(dft_peak(r, start, len, fs, 700, 1300, 2), 744) << depth;
-		const double sig_l = dft_amp(l, start, len, 1256, fs);
-		const double img_l = dft_amp(l, start, len, 744, fs);
-		const double sig_r = dft_amp(r, start, len, 744, fs);
-		const double img_r = dft_amp(r, start, len, 1256, fs);
-		EXPECT_NEAR(sig_l, 0.1, 0.01) << depth;  // the output saturation is about unity for small signals
-		EXPECT_NEAR(sig_r, 0.1, 0.01) << depth;
-		EXPECT_LT(to_db(img_l / sig_l), -min_suppression_db[depth]) << depth;
-		EXPECT_LT(to_db(img_r / sig_r), -min_suppression_db[depth]) << depth;
-		std::printf("depth %d: image %.1f dB (left), %.1f dB (right)\n", depth, to_db(img_l / sig_l),
-		            to_db(img_r / sig_r));
+		for (const auto &[out, sig_f, img_f] : {std::tuple{&l, 1256.0, 744.0}, std::tuple{&r, 744.0, 1256.0}})
+		{
+			EXPECT_EQ(dft_peak(*out, start, len, fs, 700, 1300, 2), sig_f) << depth;
+			const double sig = dft_amp(*out, start, len, sig_f, fs);
+			EXPECT_NEAR(sig, 0.1, 0.01) << depth;  // the output saturation is about unity for small signals
+			EXPECT_LT(to_db(dft_amp(*out, start, len, img_f, fs) / sig), -min_suppression_db[depth]) << depth;
+		}
 	}
 }
 
@@ -203,14 +202,8 @@ TEST(EngineSound, MonoOutputCarriesBothPanContributions)
 	}
 	std::vector<float> sl, sr;
 	st.render(in, in, sl, sr);
-	std::vector<float> ml(in.size()), mr(in.size(), 7.0f);
-	for (long pos = 0; pos < long(in.size()); pos += 256)
-	{
-		const long len = std::min(256L, long(in.size()) - pos);
-		float *out[2] = {ml.data() + pos, mr.data() + pos};
-		const float *in_arr[2] = {in.data() + pos, in.data() + pos};
-		mono.dsp.do_process_replacing(out, in_arr, len, false);
-	}
+	std::vector<float> ml, mr(in.size(), 7.0f);
+	mono.render(in, in, ml, mr);
 	for (size_t i = 0; i < in.size(); ++i)
 	{
 		ASSERT_EQ(mr[i], 7.0f) << "second output written at " << i;
@@ -225,10 +218,7 @@ TEST(EngineSound, MonoInputFeedsBothChannelsAndStereoToMonoHalfSum)
 	const std::vector<float> in_r = noise(n, 4, 0.5f);
 	EngineFixture fx;
 	fx.host.stereo_in = false;
-	for (int k = 0; k < 4; ++k)
-	{
-		fx.set(Idx::voice(k, Idx::GAIN), 0);
-	}
+	set_voices(fx, Idx::GAIN, 0);
 	std::vector<float> l, r;
 	fx.render(in_l, in_r, l, r);
 	EXPECT_EQ(l, r);
@@ -281,10 +271,7 @@ TEST(EngineProgram, RecallSetsAllValuesAndHeldPhases)
 	{
 		a.dsp.get_param_ref(i)->set_from_normalized(dist(rng));
 	}
-	for (int k = 0; k < 4; ++k)
-	{
-		a.set(Idx::voice(k, Idx::HOLD), 1);
-	}
+	set_voices(a, Idx::HOLD, 1);
 	a.dsp.tick(256);
 	for (int k = 0; k < 4; ++k)
 	{
@@ -346,12 +333,9 @@ TEST(EngineProgram, RecallingTheCurrentStateNotifiesNobody)
 TEST(EngineSound, SilenceAfterClear)
 {
 	EngineFixture fx;
-	for (int k = 0; k < 4; ++k)
-	{
-		fx.set(Idx::voice(k, Idx::GAIN), 1.0);
-		fx.set(Idx::voice(k, Idx::FDBK_LVL), 0.9);
-		fx.set(Idx::voice(k, Idx::BPF_Q), 3.0);
-	}
+	set_voices(fx, Idx::GAIN, 1.0);
+	set_voices(fx, Idx::FDBK_LVL, 0.9);
+	set_voices(fx, Idx::BPF_Q, 3.0);
 	std::vector<float> l, r;
 	fx.render(noise(48000, 13, 0.8f), noise(48000, 14, 0.8f), l, r);
 	fx.dsp.clear_buffers();
@@ -387,7 +371,7 @@ TEST(EngineSound, NanAndInfiniteInputDoNotPoisonTheEngine)
 		{
 			fx->set(Idx::voice(k, Idx::GAIN), 1.0);
 			fx->set(Idx::voice(k, Idx::FDBK_LVL), 0.8);
-			fx->set(Idx::voice(k, Idx::DEPTH), k % 3);
+			fx->set(Idx::voice(k, Idx::DEPTH), k % 3);  // every network in use
 		}
 	}
 	std::vector<float> bl, br, gl, gr;

@@ -27,14 +27,6 @@ cplx biquad_response(const dsp::Biquad &f, double w)
 	return (double(b[0]) + double(b[1]) * z1 + double(b[2]) * z2) / (1.0 + double(a[1]) * z1 + double(a[2]) * z2);
 }
 
-cplx onepole_response(const dsp::OnePole &f, double w)
-{
-	float b[2], a[2];
-	f.get_z_eq(b, a);
-	const cplx z1 = std::polar(1.0, -w);
-	return (double(b[0]) + double(b[1]) * z1) / (1.0 + double(a[1]) * z1);
-}
-
 // The analogue prototype at the frequency the bilinear transform maps w to.
 cplx prototype_response(const double b[3], const double a[3], double f0, double fs, double w)
 {
@@ -67,7 +59,7 @@ bool is_subnormal(float v)
 
 }  // namespace
 
-TEST(Biquad, IdentityAndAnySplitGiveTheSameOutput)
+TEST(Biquad, AnySplitGivesTheSameOutput)
 {
 	std::mt19937 rng(1);
 	std::uniform_real_distribution<float> dist(-1, 1);
@@ -76,11 +68,6 @@ TEST(Biquad, IdentityAndAnySplitGiveTheSameOutput)
 	{
 		v = dist(rng);
 	}
-	dsp::Biquad ident;
-	std::vector<float> out(in);
-	ident.process_block(out.data(), long(out.size()));
-	EXPECT_EQ(out, in);
-
 	dsp::Filter2p ref;
 	ref.set_type(dsp::Filter2p::Type_RESO);
 	ref.set_p1(3);
@@ -102,51 +89,47 @@ TEST(Biquad, IdentityAndAnySplitGiveTheSameOutput)
 	EXPECT_EQ(parts, whole);
 }
 
+// The engine's two-channel chains must give, sample for sample, what each
+// filter gives in turn (the first one with its anti-denormal offset).
 TEST(Biquad, ChainsGiveExactlyWhatEachFilterInTurnGives)
 {
 	std::mt19937 rng(4);
 	std::uniform_real_distribution<float> dist(-1, 1);
-	dsp::Filter2p proto[2][3];
-	for (int c = 0; c < 2; ++c)
-	{
-		for (int k = 0; k < 3; ++k)
-		{
-			proto[c][k].set_type(k == 1 ? dsp::Filter2p::Type_BPF : dsp::Filter2p::Type_RESO);
-			proto[c][k].set_p1(0.5f + float(k + c));
-			proto[c][k].set_p2(0.7f + float(k));
-			proto[c][k].set_freq(200.0f * float(k + 1) + 100.0f * float(c));
-			proto[c][k].update_eq();
-		}
-	}
 	dsp::Filter2p seq[2][3];
 	dsp::Filter2p chn[2][3];
 	for (int c = 0; c < 2; ++c)
 	{
 		for (int k = 0; k < 3; ++k)
 		{
-			seq[c][k] = proto[c][k];
-			chn[c][k] = proto[c][k];
+			seq[c][k].set_type(k == 1 ? dsp::Filter2p::Type_BPF : dsp::Filter2p::Type_RESO);
+			seq[c][k].set_p1(0.5f + float(k + c));
+			seq[c][k].set_p2(0.7f + float(k));
+			seq[c][k].set_freq(200.0f * float(k + 1) + 100.0f * float(c));
+			seq[c][k].update_eq();
+			chn[c][k] = seq[c][k];
 		}
 	}
 	dsp::Biquad *const chain_arr[2][3] = {{&chn[0][0], &chn[0][1], &chn[0][2]}, {&chn[1][0], &chn[1][1], &chn[1][2]}};
 	for (long n : {5L, 1L, 256L, 3L, 8L, 7L})
 	{
-		std::vector<float> a(static_cast<size_t>(n)), b(static_cast<size_t>(n));
-		for (size_t i = 0; i < a.size(); ++i)
+		std::vector<float> data[2];
+		std::vector<float> expected[2];
+		for (int c = 0; c < 2; ++c)
 		{
-			a[i] = dist(rng);
-			b[i] = dist(rng);
+			data[c].resize(size_t(n));
+			for (float &v : data[c])
+			{
+				v = dist(rng);
+			}
+			expected[c] = data[c];
+			seq[c][0].process_block_nd(expected[c].data(), n);
+			seq[c][1].process_block(expected[c].data(), n);
+			seq[c][2].process_block(expected[c].data(), n);
 		}
-		std::vector<float> sa = a, sb = b;
-		for (int k = 0; k < 3; ++k)
-		{
-			k == 0 ? seq[0][k].process_block_nd(sa.data(), n) : seq[0][k].process_block(sa.data(), n);
-			k == 0 ? seq[1][k].process_block_nd(sb.data(), n) : seq[1][k].process_block(sb.data(), n);
-		}
-		float *const data_arr[2] = {a.data(), b.data()};
+		float *const data_arr[2] = {data[0].data(), data[1].data()};
 		dsp::Biquad::process_chains<2, 3, true>(chain_arr, data_arr, n);
-		ASSERT_EQ(a, sa) << n;
-		ASSERT_EQ(b, sb) << n;
+		ASSERT_EQ(data[0], expected[0]) << n;
+		ASSERT_EQ(data[1], expected[1]) << n;
 	}
 }
 
@@ -305,30 +288,6 @@ TEST(Biquad, AntiDenormalVariantLeavesNoSubnormalAfterSilence)
 	EXPECT_TRUE(plain_went_subnormal);
 }
 
-TEST(OnePole, MeasuredResponseMatchesTransferFunction)
-{
-	dsp::OnePoleS flt;
-	flt.set_sample_freq(48000);
-	flt.set_freq(1200);
-	const float b[2] = {1, 0};
-	const float a[2] = {1, 1};
-	flt.set_s_eq(b, a);  // first-order low-pass
-	flt.transform_s_to_z();
-	for (double f : {100.0, 1200.0, 10000.0})
-	{
-		const double w = 2 * PI * f / 48000;
-		dsp::OnePoleS run = flt;
-		const SineFit m = measure(
-		   [&run](float *d, long n) { run.process_block(d, d, n); }, w, 4800, 8192);
-		expect_response(m, onepole_response(flt, w), std::to_string(f));
-		// -3 dB at the cut-off, where 1/(1 + s) has magnitude 1/sqrt(2).
-		if (f == 1200.0)
-		{
-			EXPECT_NEAR(m.amp, 1 / std::sqrt(2.0), 1e-4);
-		}
-	}
-}
-
 TEST(Shelf, DcBlockerRemovesConstantAndPassesMidrange)
 {
 	dsp::Shelf dc;
@@ -344,20 +303,4 @@ TEST(Shelf, DcBlockerRemovesConstantAndPassesMidrange)
 	dsp::Shelf run = dc;
 	const SineFit m = measure([&run](float *d, long n) { run.process_block(d, d, n); }, w, 44100, 8192);
 	EXPECT_NEAR(20 * std::log10(m.amp), 0.0, 0.01);
-}
-
-TEST(Shelf, ShelfGainsBelowAndAbove)
-{
-	for (bool low : {true, false})
-	{
-		dsp::Shelf sh;
-		sh.set_sample_freq(48000);
-		sh.set_freq(1000);
-		sh.set_gain(0.25f);
-		low ? sh.make_low_shelf() : sh.make_high_shelf();
-		const double lo = std::abs(onepole_response(sh, 2 * PI * 20 / 48000));
-		const double hi = std::abs(onepole_response(sh, 2 * PI * 20000 / 48000));
-		EXPECT_NEAR(lo, low ? 0.25 : 1.0, 0.01);
-		EXPECT_NEAR(hi, low ? 1.0 : 0.25, 0.02);
-	}
 }

@@ -1,10 +1,10 @@
 // Preset bank files: the exact file, each error code, and saves that never
 // destroy what is stored.
 #include "params/KtpbFileOp.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,53 +46,13 @@ void write_bytes(const std::string &path, const Bytes &data)
 	   .write(reinterpret_cast<const char *>(data.data()), long(data.size()));
 }
 
-// A fresh folder per test, so that left-over temporary files show.
-struct TempDir
-{
-	TempDir()
-	{
-		char tmpl[] = "/tmp/tarvelle-ktpb-XXXXXX";
-		path = mkdtemp(tmpl);
-	}
-	~TempDir()
-	{
-		for (const auto &f : files())
-		{
-			unlink((path + "/" + f).c_str());
-		}
-		chmod(path.c_str(), 0755);
-		rmdir(path.c_str());
-	}
-	std::vector<std::string> files() const
-	{
-		std::vector<std::string> names;
-		if (DIR *d = opendir(path.c_str()))
-		{
-			while (dirent *e = readdir(d))
-			{
-				if (e->d_name[0] != '.')
-				{
-					names.push_back(e->d_name);
-				}
-			}
-			closedir(d);
-		}
-		return names;
-	}
-	std::string file(const char *name) const
-	{
-		return path + "/" + name;
-	}
-	std::string path;
-};
-
 }  // namespace
 
 TEST(KtpbFile, SavedFileIsHeaderThenBankImage)
 {
-	TempDir dir;
+	const testsupport::TempFolder dir("tarvelle-ktpb");
 	const BankManager bank = engine_bank(96);
-	const std::string path = dir.file("factory.pbk");
+	const std::string path = dir.path("factory.pbk");
 	ASSERT_EQ(KtpbFileOp::save_bank(path.c_str(), bank), 0);
 	const Bytes file = read_bytes(path);
 	ASSERT_EQ(file.size(), 56080u);
@@ -107,7 +67,7 @@ TEST(KtpbFile, SavedFileIsHeaderThenBankImage)
 	BankManager back = engine_bank(96, 5);  // same shape, other values
 	ASSERT_EQ(KtpbFileOp::load_bank(path.c_str(), back, true), 0);
 	EXPECT_TRUE(back == bank);
-	EXPECT_EQ(dir.files(), std::vector<std::string>{"factory.pbk"});  // no temporary file left
+	EXPECT_EQ(dir.list(), std::vector<std::string>{"factory.pbk"});  // no temporary file left
 }
 
 TEST(KtpbFile, MemoryLoadIgnoresAnnouncedLength)
@@ -132,12 +92,12 @@ TEST(KtpbFile, MemoryLoadIgnoresAnnouncedLength)
 
 TEST(KtpbFile, EachLoadErrorHasItsCodeAndChangesNothing)
 {
-	TempDir dir;
-	const std::string path = dir.file("b.pbk");
+	const testsupport::TempFolder dir("tarvelle-ktpb");
+	const std::string path = dir.path("b.pbk");
 	BankManager dst = engine_bank(96, 3);
 	const BankManager before = dst;
 
-	EXPECT_EQ(KtpbFileOp::load_bank(dir.file("missing.pbk").c_str(), dst, true), KtpbFileOp::Err_OPEN);
+	EXPECT_EQ(KtpbFileOp::load_bank(dir.path("missing.pbk").c_str(), dst, true), KtpbFileOp::Err_OPEN);
 	write_bytes(path, Bytes{'K', 'T', 'P', 'B', 0, 0, 0});
 	EXPECT_EQ(KtpbFileOp::load_bank(path.c_str(), dst, true), KtpbFileOp::Err_READ_HEADER);
 
@@ -175,8 +135,8 @@ TEST(KtpbFile, EachLoadErrorHasItsCodeAndChangesNothing)
 
 TEST(KtpbFile, FailedSavesLeaveTheOldFileAsItWas)
 {
-	TempDir dir;
-	const std::string path = dir.file("keep.pbk");
+	const testsupport::TempFolder dir("tarvelle-ktpb");
+	const std::string path = dir.path("keep.pbk");
 	ASSERT_EQ(KtpbFileOp::save_bank(path.c_str(), engine_bank(8)), 0);
 	const Bytes old = read_bytes(path);
 
@@ -187,15 +147,14 @@ TEST(KtpbFile, FailedSavesLeaveTheOldFileAsItWas)
 
 	if (geteuid() != 0)  // root may write anywhere
 	{
-		chmod(dir.path.c_str(), 0555);
+		chmod(dir.get_path().c_str(), 0555);
 		EXPECT_EQ(KtpbFileOp::save_bank(path.c_str(), engine_bank(96)), KtpbFileOp::Err_OPEN);
-		chmod(dir.path.c_str(), 0755);
+		chmod(dir.get_path().c_str(), 0755);
 		EXPECT_EQ(read_bytes(path), old);
 	}
 	// A target that cannot be replaced (a folder): refused, nothing left behind.
-	mkdir(dir.file("folder.pbk").c_str(), 0755);
-	EXPECT_EQ(KtpbFileOp::save_bank(dir.file("folder.pbk").c_str(), engine_bank(2)), KtpbFileOp::Err_OPEN);
-	rmdir(dir.file("folder.pbk").c_str());
-	EXPECT_EQ(dir.files(), std::vector<std::string>{"keep.pbk"});
-	EXPECT_STREQ(KtpbFileOp::get_err_txt(KtpbFileOp::Err_MAGIC), "Not a preset bank file");
+	mkdir(dir.path("folder.pbk").c_str(), 0755);
+	EXPECT_EQ(KtpbFileOp::save_bank(dir.path("folder.pbk").c_str(), engine_bank(2)), KtpbFileOp::Err_OPEN);
+	rmdir(dir.path("folder.pbk").c_str());
+	EXPECT_EQ(dir.list(), std::vector<std::string>{"keep.pbk"});
 }

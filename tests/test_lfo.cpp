@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 using namespace testsupport;
 using dsp::Lfo;
 
@@ -139,28 +137,6 @@ TEST(Lfo, WhiteNoiseRenewsEvery256SamplesWhateverTheFrameSize)
 		EXPECT_EQ(renewals, int(spl / 256)) << "frame " << frame;
 		EXPECT_FLOAT_EQ(last, float(park_miller(renewals)));
 	}
-}
-
-TEST(Lfo, RandomValuesSpreadOverMinusOneToOne)
-{
-	Lfo lfo = make_lfo(Lfo::Type_WHITE_NOISE);
-	double lo = 1, hi = -1, sum = 0;
-	std::set<float> seen;
-	for (int i = 0; i < 4000; ++i)
-	{
-		lfo.tick(256);
-		const float v = lfo.get_raw_value();
-		ASSERT_GE(v, -1.0f);
-		ASSERT_LT(v, 1.0f);
-		lo = std::min(lo, double(v));
-		hi = std::max(hi, double(v));
-		sum += v;
-		seen.insert(v);
-	}
-	EXPECT_LT(lo, -0.99);
-	EXPECT_GT(hi, 0.99);
-	EXPECT_NEAR(sum / 4000, 0.0, 0.05);
-	EXPECT_GT(seen.size(), 3990u);
 }
 
 TEST(Lfo, BrownNoiseIsSmoothedAndScaledRandomWalk)

@@ -79,19 +79,17 @@ Audio read_audio(const std::string &path)
 }
 
 // A second of a chord with a little noise, different on each channel.
-Audio make_source(int nbr_chn, int rate = 44100, double seconds = 1.0)
+Audio make_source(int nbr_chn)
 {
 	Audio a;
-	a.rate = rate;
 	std::mt19937 rng(7);
 	std::uniform_real_distribution<float> noise(-0.02f, 0.02f);
-	const size_t n = size_t(seconds * rate);
-	a.chn.assign(size_t(nbr_chn), std::vector<float>(n));
+	a.chn.assign(size_t(nbr_chn), std::vector<float>(size_t(a.rate)));
 	for (int c = 0; c < nbr_chn; ++c)
 	{
-		for (size_t i = 0; i < n; ++i)
+		for (size_t i = 0; i < size_t(a.rate); ++i)
 		{
-			const double t = double(i) / rate;
+			const double t = double(i) / a.rate;
 			a.chn[size_t(c)][i] = float(0.2 * std::sin(2 * M_PI * (220 + 55 * c) * t) +
 			                            0.1 * std::sin(2 * M_PI * 330 * t)) + noise(rng);
 		}
@@ -125,11 +123,6 @@ Result run_cli(const std::string &args)
 	return r;
 }
 
-bool same_samples(const Audio &a, const Audio &b)
-{
-	return a.chn == b.chn;
-}
-
 class RenderCli : public testing::Test
 {
 protected:
@@ -141,87 +134,70 @@ protected:
 	{
 		return folder.path(name);
 	}
-	std::vector<std::string> files() const
-	{
-		return folder.list();
-	}
 	// Runs with the input and output in the scratch folder.
 	Result render(const std::string &opts, const std::string &out = "out.wav", const std::string &in = "in.wav")
 	{
 		return run_cli("--quiet " + opts + " " + path(in) + " " + path(out));
 	}
+	bool same(const std::string &a, const std::string &b) const
+	{
+		return read_audio(path(a)).chn == read_audio(path(b)).chn;
+	}
 	// A failure: its status, its one line naming the fault, and nothing new in the folder.
 	void expect_failure(const Result &r, int status, const std::string &fragment)
 	{
-		const std::vector<std::string> before = {"in.wav"};
 		EXPECT_EQ(r.status, status) << r.output;
 		EXPECT_NE(r.output.find("tarvelle-render: "), std::string::npos) << r.output;
 		EXPECT_NE(r.output.find(fragment), std::string::npos) << r.output;
 		EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
-		EXPECT_EQ(files(), before);
+		EXPECT_EQ(folder.list(), kept);
 	}
 
 	testsupport::TempFolder folder{"tarvelle-render-test"};
+	std::vector<std::string> kept = {"in.wav"};  // what a failure leaves in the folder
 };
 
 // The plug-in in this process, with the host answers the tool gives: tempo
 // valid, transport playing, all pins connected.
-class InProcessHost
+VstTimeInfo host_time{};
+
+Audio render_in_process(const Audio &in, int program, int param, float nval, double tempo, int block)
 {
-public:
-	InProcessHost()
-	{
-		_lib = dlopen(TARVELLE_SO, RTLD_NOW | RTLD_LOCAL);
-		auto entry = reinterpret_cast<AEffect *(*)(audioMasterCallback)>(dlsym(_lib, "VSTPluginMain"));
-		_effect = entry(&callback);
-		_effect->dispatcher(_effect, effOpen, 0, 0, nullptr, 0);
-	}
-	~InProcessHost()
-	{
-		_effect->dispatcher(_effect, effClose, 0, 0, nullptr, 0);
-		dlclose(_lib);
-	}
-	Audio render(const Audio &in, int program, int param, float nval, double tempo, int block)
-	{
-		time = VstTimeInfo{};
-		time.sampleRate = in.rate;
-		time.tempo = tempo;
-		time.flags = kVstTempoValid | kVstTransportPlaying;
-		_effect->dispatcher(_effect, effSetProgram, 0, program, nullptr, 0);
-		_effect->setParameter(_effect, param, nval);
-		_effect->dispatcher(_effect, effSetSampleRate, 0, 0, nullptr, float(in.rate));
-		_effect->dispatcher(_effect, effSetBlockSize, 0, block, nullptr, 0);
-		_effect->dispatcher(_effect, effMainsChanged, 0, 1, nullptr, 0);
-		Audio out;
-		out.rate = in.rate;
-		out.chn.assign(2, std::vector<float>(size_t(in.frames())));
-		for (long pos = 0; pos < in.frames(); pos += block)
-		{
-			const int n = int(std::min<long>(block, in.frames() - pos));
-			float *ins[2] = {const_cast<float *>(in.chn[0].data() + pos), const_cast<float *>(in.chn[1].data() + pos)};
-			float *outs[2] = {out.chn[0].data() + pos, out.chn[1].data() + pos};
-			_effect->processReplacing(_effect, ins, outs, n);
-			time.samplePos += n;
-		}
-		return out;
-	}
-
-	static VstTimeInfo time;
-
-private:
-	static VstIntPtr callback(AEffect *, VstInt32 opcode, VstInt32, VstIntPtr, void *, float)
-	{
+	void *lib = dlopen(TARVELLE_SO, RTLD_NOW | RTLD_LOCAL);
+	auto entry = reinterpret_cast<AEffect *(*)(audioMasterCallback)>(dlsym(lib, "VSTPluginMain"));
+	AEffect *effect = entry([](AEffect *, VstInt32 opcode, VstInt32, VstIntPtr, void *, float) -> VstIntPtr {
 		switch (opcode)
 		{
 		case audioMasterVersion: return 2400;
-		case audioMasterGetTime: return reinterpret_cast<VstIntPtr>(&time);
+		case audioMasterGetTime: return reinterpret_cast<VstIntPtr>(&host_time);
 		default: return 0;  // pins: 0 is connected
 		}
+	});
+	host_time = VstTimeInfo{};
+	host_time.sampleRate = in.rate;
+	host_time.tempo = tempo;
+	host_time.flags = kVstTempoValid | kVstTransportPlaying;
+	effect->dispatcher(effect, effOpen, 0, 0, nullptr, 0);
+	effect->dispatcher(effect, effSetProgram, 0, program, nullptr, 0);
+	effect->setParameter(effect, param, nval);
+	effect->dispatcher(effect, effSetSampleRate, 0, 0, nullptr, float(in.rate));
+	effect->dispatcher(effect, effSetBlockSize, 0, block, nullptr, 0);
+	effect->dispatcher(effect, effMainsChanged, 0, 1, nullptr, 0);
+	Audio out;
+	out.rate = in.rate;
+	out.chn.assign(2, std::vector<float>(size_t(in.frames())));
+	for (long pos = 0; pos < in.frames(); pos += block)
+	{
+		const int n = int(std::min<long>(block, in.frames() - pos));
+		float *ins[2] = {const_cast<float *>(in.chn[0].data() + pos), const_cast<float *>(in.chn[1].data() + pos)};
+		float *outs[2] = {out.chn[0].data() + pos, out.chn[1].data() + pos};
+		effect->processReplacing(effect, ins, outs, n);
+		host_time.samplePos += n;
 	}
-	void *_lib;
-	AEffect *_effect;
-};
-VstTimeInfo InProcessHost::time{};
+	effect->dispatcher(effect, effClose, 0, 0, nullptr, 0);
+	dlclose(lib);
+	return out;
+}
 
 }  // namespace
 
@@ -233,26 +209,20 @@ TEST_F(RenderCli, RendersWhatTheInProcessHostRenders)
 	EXPECT_EQ(out.format, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
 	ASSERT_EQ(out.chn.size(), 2u);
 	ASSERT_EQ(out.frames(), 44100);
-	InProcessHost host;
-	const Audio ref = host.render(read_audio(path("in.wav")), 31, 3, 0.8f, 100, 300);
-	EXPECT_TRUE(same_samples(out, ref));
-	EXPECT_EQ(files(), (std::vector<std::string>{"in.wav", "out.wav"}));  // no temporary file left
+	EXPECT_EQ(out.chn, render_in_process(read_audio(path("in.wav")), 31, 3, 0.8f, 100, 300).chn);
+	EXPECT_EQ(folder.list(), (std::vector<std::string>{"in.wav", "out.wav"}));  // no temporary file left
 }
 
-TEST_F(RenderCli, ProgramsAndParametersByIndexOrName)
+TEST_F(RenderCli, ProgramsParametersAndTempoReachThePlugin)
 {
 	ASSERT_EQ(render("--program 31 --param 3=0.8", "a.wav").status, 0);
 	ASSERT_EQ(render("--program 'CRAZY RESON' --param 'tone x=0.8'", "b.wav").status, 0);
 	ASSERT_EQ(render("--program 31", "c.wav").status, 0);
-	EXPECT_TRUE(same_samples(read_audio(path("a.wav")), read_audio(path("b.wav"))));
-	EXPECT_FALSE(same_samples(read_audio(path("a.wav")), read_audio(path("c.wav"))));
-}
-
-TEST_F(RenderCli, TempoReachesThePlugin)
-{
-	ASSERT_EQ(render("--program 'Fast, No Feedback, T1'", "a.wav").status, 0);
-	ASSERT_EQ(render("--program 'Fast, No Feedback, T1' --tempo 90", "b.wav").status, 0);
-	EXPECT_FALSE(same_samples(read_audio(path("a.wav")), read_audio(path("b.wav"))));
+	EXPECT_TRUE(same("a.wav", "b.wav"));
+	EXPECT_FALSE(same("a.wav", "c.wav"));
+	ASSERT_EQ(render("--program 'Fast, No Feedback, T1'", "d.wav").status, 0);
+	ASSERT_EQ(render("--program 'Fast, No Feedback, T1' --tempo 90", "e.wav").status, 0);
+	EXPECT_FALSE(same("d.wav", "e.wav"));
 }
 
 TEST_F(RenderCli, TailRingsOutAfterTheInput)
@@ -276,7 +246,7 @@ TEST_F(RenderCli, ChannelCountsMapOntoThePins)
 	write_audio(path("dual.wav"), dual);
 	ASSERT_EQ(render("", "from_mono.wav", "mono.wav").status, 0);
 	ASSERT_EQ(render("", "from_dual.wav", "dual.wav").status, 0);
-	EXPECT_TRUE(same_samples(read_audio(path("from_mono.wav")), read_audio(path("from_dual.wav"))));
+	EXPECT_TRUE(same("from_mono.wav", "from_dual.wav"));
 
 	// Four channels: 0 and 2 averaged on the left pin, 1 and 3 on the right.
 	const Audio quad = make_source(4);
@@ -292,9 +262,8 @@ TEST_F(RenderCli, ChannelCountsMapOntoThePins)
 	write_audio(path("avg.wav"), avg);
 	ASSERT_EQ(render("", "from_quad.wav", "quad.wav").status, 0);
 	ASSERT_EQ(render("", "from_avg.wav", "avg.wav").status, 0);
-	const Audio from_quad = read_audio(path("from_quad.wav"));
-	EXPECT_EQ(from_quad.chn.size(), 2u);
-	EXPECT_TRUE(same_samples(from_quad, read_audio(path("from_avg.wav"))));
+	EXPECT_EQ(read_audio(path("from_quad.wav")).chn.size(), 2u);
+	EXPECT_TRUE(same("from_quad.wav", "from_avg.wav"));
 }
 
 TEST_F(RenderCli, OutputTypesAndSampleFormats)
@@ -302,20 +271,24 @@ TEST_F(RenderCli, OutputTypesAndSampleFormats)
 	Audio pcm16 = make_source(2);
 	pcm16.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
 	write_audio(path("in16.wav"), pcm16);
-	ASSERT_EQ(render("--keep-format", "kept.wav", "in16.wav").status, 0);
-	EXPECT_EQ(read_audio(path("kept.wav")).format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-	ASSERT_EQ(render("", "float.wav", "in16.wav").status, 0);
-	EXPECT_EQ(read_audio(path("float.wav")).format, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
-	ASSERT_EQ(render("", "out.flac").status, 0);
-	EXPECT_EQ(read_audio(path("out.flac")).format, SF_FORMAT_FLAC | SF_FORMAT_PCM_24);
-	ASSERT_EQ(render("", "out.aiff").status, 0);
-	EXPECT_EQ(read_audio(path("out.aiff")).format, SF_FORMAT_AIFF | SF_FORMAT_FLOAT);
+	const struct
+	{
+		const char *opts, *out, *in;
+		int format;
+	} cases[] = {{"--keep-format", "kept.wav", "in16.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16},
+	             {"", "float.wav", "in16.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT},
+	             {"", "out.flac", "in.wav", SF_FORMAT_FLAC | SF_FORMAT_PCM_24},
+	             {"", "out.aiff", "in.wav", SF_FORMAT_AIFF | SF_FORMAT_FLOAT}};
+	for (const auto &c : cases)
+	{
+		ASSERT_EQ(render(c.opts, c.out, c.in).status, 0) << c.out;
+		EXPECT_EQ(read_audio(path(c.out)).format, c.format) << c.out;
+	}
 	// The same render, whatever the file type: FLAC keeps 24 bits of it.
-	const Audio wav = read_audio(path("float.wav"));
 	const Audio flac = read_audio(path("out.flac"));
-	ASSERT_EQ(flac.frames(), wav.frames());
-	double worst = 0;
 	const Audio ref = read_audio(path("out.aiff"));
+	ASSERT_EQ(flac.frames(), ref.frames());
+	double worst = 0;
 	for (size_t i = 0; i < size_t(ref.frames()); ++i)
 	{
 		worst = std::max(worst, double(std::fabs(flac.chn[0][i] - ref.chn[0][i])));
@@ -327,12 +300,11 @@ TEST_F(RenderCli, ChunksRoundTripToTheSameRender)
 {
 	ASSERT_EQ(render("--program 12 --param 'V 1 Fdbk Lvl=0.9' --save-chunk " + path("bank.chunk"), "a.wav").status, 0);
 	ASSERT_EQ(render("--load-chunk " + path("bank.chunk"), "b.wav").status, 0);
-	EXPECT_TRUE(same_samples(read_audio(path("a.wav")), read_audio(path("b.wav"))));
-
+	EXPECT_TRUE(same("a.wav", "b.wav"));
 	ASSERT_EQ(render("--program 40 --save-program-chunk --save-chunk " + path("prog.chunk"), "c.wav").status, 0);
 	ASSERT_EQ(render("--load-chunk " + path("prog.chunk"), "d.wav").status, 0);
-	EXPECT_TRUE(same_samples(read_audio(path("c.wav")), read_audio(path("d.wav"))));
-	EXPECT_FALSE(same_samples(read_audio(path("a.wav")), read_audio(path("c.wav"))));
+	EXPECT_TRUE(same("c.wav", "d.wav"));
+	EXPECT_FALSE(same("a.wav", "c.wav"));
 }
 
 TEST_F(RenderCli, ListsProgramsAndParameters)
@@ -362,7 +334,7 @@ TEST_F(RenderCli, ProgressGoesToStandardErrorUnlessQuiet)
 TEST_F(RenderCli, RateIsTheInputsNeverAResample)
 {
 	EXPECT_EQ(render("--rate 44100").status, 0);
-	std::remove(path("out.wav").c_str());
+	kept = folder.list();
 	expect_failure(render("--rate 48000"), 6, "resampling");
 }
 
@@ -389,21 +361,14 @@ TEST_F(RenderCli, FaultsOfValuesAndNames)
 
 TEST_F(RenderCli, FaultsOfFilesAndPlugins)
 {
+	std::ofstream(path("text.wav")) << "not audio at all";
+	std::ofstream(path("bad.chunk")) << "garbage that no plug-in takes";
+	kept = folder.list();
 	expect_failure(render("", "out.wav", "missing.wav"), 3, "cannot read");
-	{
-		std::ofstream(path("text.wav")) << "not audio at all";
-	}
-	const Result r = render("", "out.wav", "text.wav");
-	std::remove(path("text.wav").c_str());
-	expect_failure(r, 3, "cannot read");
+	expect_failure(render("", "out.wav", "text.wav"), 3, "cannot read");
 	expect_failure(render("--plugin /nonexistent/plugin.so"), 4, "cannot load the plug-in");
 	expect_failure(render(std::string("--plugin ") + NOT_A_PLUGIN), 4, "is not a VST 2 plug-in");
 	expect_failure(run_cli("--quiet " + path("in.wav") + " /nonexistent/dir/out.wav"), 7, "cannot write");
 	expect_failure(render("--load-chunk " + path("none.chunk")), 8, "cannot read the chunk file");
-	{
-		std::ofstream(path("bad.chunk")) << "garbage that no plug-in takes";
-	}
-	const Result bad = render("--load-chunk " + path("bad.chunk"));
-	std::remove(path("bad.chunk").c_str());
-	expect_failure(bad, 8, "does not take the chunk");
+	expect_failure(render("--load-chunk " + path("bad.chunk")), 8, "does not take the chunk");
 }
