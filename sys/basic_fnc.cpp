@@ -292,7 +292,20 @@ void print_float(char *dst_ptr, double value, int width)
 		const double p = std::exp(std::log(10.0) * width);
 		if (value < p * 0.01 - 0.5 && value > 0.5 - p * 0.001)
 		{
-			std::snprintf(txt, sizeof(txt), "%lf", value);
+			// Rounded at the last digit that fits, not cut there: a value typed
+			// as 399.9 and stored as 399.89999 must not show as 399.8.
+			int decimals = 6;
+			do
+			{
+				std::snprintf(txt, sizeof(txt), "%.*f", decimals, value);
+				--decimals;
+			} while (decimals >= 0 && long(std::strlen(txt)) > width);
+			// A cut would leave a point without decimals behind.
+			const long len = long(std::strlen(txt));
+			if (len > width && txt[width - 1] == '.')
+			{
+				txt[width - 1] = '\0';
+			}
 		}
 		else
 		{

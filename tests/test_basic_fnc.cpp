@@ -90,7 +90,11 @@ TEST(PrintFloat, WidthFiveExamples)
 	basic::print_float(buf, 1234.56, 5);
 	EXPECT_STREQ(buf, "1235");
 	basic::print_float(buf, 12.3456, 5);
-	EXPECT_STREQ(buf, "12.34");
+	EXPECT_STREQ(buf, "12.35");  // rounded at the last digit, never cut
+	basic::print_float(buf, 399.89999, 5);
+	EXPECT_STREQ(buf, "399.9");
+	basic::print_float(buf, 99.996, 5);
+	EXPECT_STREQ(buf, "100.0");
 	basic::print_float(buf, 0.123, 5);
 	EXPECT_STREQ(buf, "0.123");
 	basic::print_float(buf, -12.3456, 5);
