@@ -8,6 +8,7 @@
 #include "params/BankManager.h"
 #include "params/KtpbFileOp.h"
 #include "sys/ResourceBlock.h"
+#include "tools/render/Fft.h"
 
 #include <gtest/gtest.h>
 
@@ -372,41 +373,6 @@ bool all_finite(const Stereo &x)
 	return true;
 }
 
-// In-place radix-2 FFT; the size is a power of two.
-void fft(std::vector<std::complex<double>> &a)
-{
-	const size_t n = a.size();
-	for (size_t i = 1, j = 0; i < n; ++i)
-	{
-		size_t bit = n >> 1;
-		for (; (j & bit) != 0; bit >>= 1)
-		{
-			j ^= bit;
-		}
-		j ^= bit;
-		if (i < j)
-		{
-			std::swap(a[i], a[j]);
-		}
-	}
-	for (size_t len = 2; len <= n; len <<= 1)
-	{
-		const std::complex<double> step = std::polar(1.0, -2 * PI / double(len));
-		for (size_t i = 0; i < n; i += len)
-		{
-			std::complex<double> w = 1;
-			for (size_t k = 0; k < len / 2; ++k)
-			{
-				const std::complex<double> u = a[i + k];
-				const std::complex<double> v = a[i + k + len / 2] * w;
-				a[i + k] = u + v;
-				a[i + k + len / 2] = u - v;
-				w *= step;
-			}
-		}
-	}
-}
-
 // What an ear follows: the level in each third-octave band from 50 Hz to
 // 13 kHz, in dB, for each channel and each 46 ms frame.
 std::vector<double> band_levels(const Stereo &x)
@@ -424,7 +390,7 @@ std::vector<double> band_levels(const Stereo &x)
 				const double hann = 0.5 - 0.5 * std::cos(2 * PI * double(i) / N);
 				buf[i] = (*chn)[start + i] * hann;
 			}
-			fft(buf);
+			rivo::fft(buf);
 			for (int band = 0; band < NBR_BANDS; ++band)
 			{
 				const double f_lo = 50 * std::pow(2.0, band / 3.0);

@@ -2,6 +2,8 @@
 // and the built plug-in; every option, every failure and its exit status, and
 // renders compared with the plug-in driven in this process.
 #include "host/Vst2Interface.h"
+#include "params/BankManager.h"
+#include "params/KtpbFileOp.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +15,10 @@
 
 #include <cmath>
 #include <cstdio>
+#include <algorithm>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -203,7 +208,7 @@ Audio render_in_process(const Audio &in, int program, int param, float nval, dou
 
 TEST_F(RenderCli, RendersWhatTheInProcessHostRenders)
 {
-	const Result r = render("--program 'Crazy reson' --param 3=0.8 --tempo 100 --block 300");
+	const Result r = render("--program 'Crazy reson' --param-norm 3=0.8 --tempo 100 --block 300");
 	ASSERT_EQ(r.status, 0) << r.output;
 	const Audio out = read_audio(path("out.wav"));
 	EXPECT_EQ(out.format, SF_FORMAT_WAV | SF_FORMAT_FLOAT);
@@ -215,8 +220,8 @@ TEST_F(RenderCli, RendersWhatTheInProcessHostRenders)
 
 TEST_F(RenderCli, ProgramsParametersAndTempoReachThePlugin)
 {
-	ASSERT_EQ(render("--program 31 --param 3=0.8", "a.wav").status, 0);
-	ASSERT_EQ(render("--program 'CRAZY RESON' --param 'tone x=0.8'", "b.wav").status, 0);
+	ASSERT_EQ(render("--program 31 --param-norm 3=0.8", "a.wav").status, 0);
+	ASSERT_EQ(render("--program 'CRAZY RESON' --param 'tone x=+60'", "b.wav").status, 0);
 	ASSERT_EQ(render("--program 31", "c.wav").status, 0);
 	EXPECT_TRUE(same("a.wav", "b.wav"));
 	EXPECT_FALSE(same("a.wav", "c.wav"));
@@ -298,7 +303,7 @@ TEST_F(RenderCli, OutputTypesAndSampleFormats)
 
 TEST_F(RenderCli, ChunksRoundTripToTheSameRender)
 {
-	ASSERT_EQ(render("--program 12 --param 'V 1 Fdbk Lvl=0.9' --save-chunk " + path("bank.chunk"), "a.wav").status, 0);
+	ASSERT_EQ(render("--program 12 --param-norm 'V 1 Fdbk Lvl=0.9' --save-chunk " + path("bank.chunk"), "a.wav").status, 0);
 	ASSERT_EQ(render("--load-chunk " + path("bank.chunk"), "b.wav").status, 0);
 	EXPECT_TRUE(same("a.wav", "b.wav"));
 	ASSERT_EQ(render("--program 40 --save-program-chunk --save-chunk " + path("prog.chunk"), "c.wav").status, 0);
@@ -315,7 +320,7 @@ TEST_F(RenderCli, ListsProgramsAndParameters)
 	EXPECT_EQ(progs.output.rfind("0\tSlow, No Feedback, T1\n", 0), 0u);
 	EXPECT_NE(progs.output.find("\n95\tvoice ghoster 8\n"), std::string::npos);
 
-	const Result params = run_cli("--program Glorg --param 'V 1 Gain=0' --list-params");
+	const Result params = run_cli("--program Glorg --param 'V 1 Gain=-oo' --list-params");
 	ASSERT_EQ(params.status, 0);
 	EXPECT_EQ(std::count(params.output.begin(), params.output.end(), '\n'), 123);
 	EXPECT_NE(params.output.find("\n11\tV 1 Gain\t-oo\tdB\n"), std::string::npos) << params.output;
@@ -344,19 +349,24 @@ TEST_F(RenderCli, FaultsOfTheCommandLine)
 	expect_failure(run_cli(path("in.wav")), 2, "give an INPUT and an OUTPUT");
 	expect_failure(run_cli("--quiet " + path("in.wav") + " --tempo"), 2, "--tempo needs a value");
 	expect_failure(render("", "out.mp9"), 2, "unknown output type");
-	expect_failure(render("--param 3"), 2, "--param takes");
+	expect_failure(render("--param 3"), 2, "--param takes NAME=VALUE");
+	expect_failure(render("--automate 'Tone X=1:50,0.5'"), 2, "--automate takes NAME=SECONDS:VALUE");
+	expect_failure(render("--program-at Glorg"), 2, "--program-at takes SECONDS:PROGRAM");
 }
 
 TEST_F(RenderCli, FaultsOfValuesAndNames)
 {
-	expect_failure(render("--param 3=1.5"), 6, "--param 3 takes a number from 0 to 1");
+	expect_failure(render("--param-norm 3=1.5"), 6, "--param-norm 3 takes a number from 0 to 1");
+	expect_failure(render("--param 'Master Vol=loud'"), 6, "Master Vol: the plug-in does not read 'loud' as a value");
+	expect_failure(render("--automate 'Tone X=1:50,0.5:60'"), 6, "the times must not go back");
 	expect_failure(render("--tempo fast"), 6, "--tempo takes a number");
 	expect_failure(render("--block 0"), 6, "--block takes a number from 1 to 8192");
 	expect_failure(render("--tail -1"), 6, "--tail");
-	expect_failure(render("--program 96"), 5, "no program 96: the plug-in has 96");
-	expect_failure(render("--program 'Glorgg'"), 5, "no program named 'Glorgg'");
-	expect_failure(render("--param 'V 9 Gain=0.5'"), 5, "no parameter named 'V 9 Gain'");
-	expect_failure(render("--param 123=0.5"), 5, "no parameter 123");
+	expect_failure(render("--program 96"), 5, "no program 96: there are 96");
+	expect_failure(render("--program 'Glorgg'"), 5, "no program named 'Glorgg'; closest: 'Glorg'");
+	expect_failure(render("--param 'V 1 Manual Phase LFO perod=1'"), 5,
+	               "no parameter named 'V 1 Manual Phase LFO perod'; closest: 'V 1 Manual Phase LFO period'");
+	expect_failure(render("--param-norm 123=0.5"), 5, "no parameter 123");
 }
 
 TEST_F(RenderCli, FaultsOfFilesAndPlugins)
@@ -371,4 +381,137 @@ TEST_F(RenderCli, FaultsOfFilesAndPlugins)
 	expect_failure(run_cli("--quiet " + path("in.wav") + " /nonexistent/dir/out.wav"), 7, "cannot write");
 	expect_failure(render("--load-chunk " + path("none.chunk")), 8, "cannot read the chunk file");
 	expect_failure(render("--load-chunk " + path("bad.chunk")), 8, "does not take the chunk");
+}
+
+// Values in the units the plug-in shows: every parameter's display text of one
+// program, given back onto another program, gives that program's listing.
+TEST_F(RenderCli, EveryParameterTakesWhatItsDisplayPrints)
+{
+	const Result glorg = run_cli("--program 'voice ghoster 3' --param 'V 1 Pan LFO WF=ramp down' --param 'V 2 BPF Q=Off' "
+	                             "--param 'Master Vol=-6' --param 'V 1 Pan=L 40' --param 'v 3 depth=mad cow' --list-params");
+	ASSERT_EQ(glorg.status, 0) << glorg.output;
+	std::string opts = "--program 0";
+	std::istringstream lines(glorg.output);
+	std::string line;
+	while (std::getline(lines, line))
+	{
+		const size_t t1 = line.find('\t'), t2 = line.find('\t', t1 + 1), t3 = line.find('\t', t2 + 1);
+		opts += " --param '" + line.substr(t1 + 1, t2 - t1 - 1) + "=" + line.substr(t2 + 1, t3 - t2 - 1) + "'";
+	}
+	const Result back = run_cli(opts + " --list-params");
+	ASSERT_EQ(back.status, 0) << back.output;
+	EXPECT_EQ(back.output, glorg.output);
+	for (const char *shown : {"\t-6.0\tdB\n", "\tL 40\t%\n", "\tRamp down\t\n", "\tOff\t\n", "\tMad Cow\t\n"})
+	{
+		EXPECT_NE(glorg.output.find(shown), std::string::npos) << shown;
+	}
+	// The host's names are cut to 22 characters: the cut and the full name are the same parameter.
+	const Result full = run_cli("--param 'V 1 Manual Phase LFO period=1/2' --list-params");
+	const Result cut = run_cli("--param 'v 1 manual phase lfo p=1/2' --list-params");
+	EXPECT_EQ(full.output, cut.output);
+	EXPECT_NE(full.output.find("\n23\tV 1 Manual Phase LFO period\t1/2\tbeat\n"), std::string::npos) << full.output;
+}
+
+// Through a plug-in whose output is its parameter and its program: ramps pass
+// through their points on the very sample, and programs change on theirs.
+TEST_F(RenderCli, AutomationAndProgramChangesLandOnTheirSamples)
+{
+	Audio in;
+	in.chn.assign(2, std::vector<float>(3 * 44100, 0.0f));
+	write_audio(path("in.wav"), in);
+	const std::string probe = std::string("--plugin ") + PROBE_PLUGIN;
+	ASSERT_EQ(render(probe + " --automate 'Level=0.5:20,1.5:80,2:80' --program-at 0.25:Second --program-at 1:2").status, 0);
+	ASSERT_EQ(render(probe + " --automate-norm 'level=0.5:0.2,1.5:0.8,2:0.8' --block 1000", "norm.wav").status, 0);
+	for (const char *name : {"out.wav", "norm.wav"})
+	{
+		SCOPED_TRACE(name);
+		const Audio out = read_audio(path(name));
+		ASSERT_EQ(out.frames(), 3 * 44100);
+		const auto &level = out.chn[0];
+		EXPECT_EQ(level[22049], 0.0f);  // untouched before the first point
+		EXPECT_FLOAT_EQ(level[22050], 0.2f);
+		EXPECT_NEAR(level[44100], 0.5f, 0.6f / 44100 * 64);  // half way, within one ramp step
+		EXPECT_FLOAT_EQ(level[66150], 0.8f);
+		EXPECT_FLOAT_EQ(level[3 * 44100 - 1], 0.8f);
+		for (size_t i = 22051; i < 66150; ++i)
+		{
+			ASSERT_GE(level[i], level[i - 1]) << i;
+		}
+	}
+	const auto &program = read_audio(path("out.wav")).chn[1];
+	EXPECT_EQ(program[11024], 0.0f);
+	EXPECT_EQ(program[11025], 1.0f);
+	EXPECT_EQ(program[44099], 1.0f);
+	EXPECT_EQ(program[44100], 2.0f);
+}
+
+// A preset bank file as the editor saves it: its programs are listed and
+// chosen by name; a damaged one is refused with its code.
+TEST_F(RenderCli, BankFilesLoadAndTheirProgramsAreChosen)
+{
+	ASSERT_EQ(run_cli("--program 0 --save-chunk " + path("p.chunk") + " --save-program-chunk " + path("in.wav") + " " +
+	                  path("x.wav")).status,
+	          0);
+	std::ifstream chunk_in(path("p.chunk"), std::ios::binary);
+	const std::vector<unsigned char> image((std::istreambuf_iterator<char>(chunk_in)), std::istreambuf_iterator<char>());
+	rivo::BankManager bank(3);
+	for (int i = 0; i < 3; ++i)
+	{
+		ASSERT_EQ(bank[i].read_from_memory(image.data(), long(image.size())), 0);
+		bank[i].set_name("Memory " + std::to_string(i + 1));
+	}
+	bank[1].set_parameter(1, 0.25f);  // Master Vol: 10 (1000^0.25 - 1) / 999, -26.7 dB
+	ASSERT_EQ(rivo::KtpbFileOp::save_bank(path("mem.pbk").c_str(), bank), 0);
+
+	const Result listed = run_cli("--bank " + path("mem.pbk") + " --list-programs");
+	EXPECT_EQ(listed.output, "0\tMemory 1\n1\tMemory 2\n2\tMemory 3\n");
+	const Result chosen = run_cli("--bank " + path("mem.pbk") + " --program 'memory 2' --list-params");
+	ASSERT_EQ(chosen.status, 0) << chosen.output;
+	EXPECT_NE(chosen.output.find("\n1\tMaster Vol\t-26.7\tdB\n"), std::string::npos) << chosen.output;
+
+	std::ifstream pbk_in(path("mem.pbk"), std::ios::binary);
+	std::string bytes((std::istreambuf_iterator<char>(pbk_in)), std::istreambuf_iterator<char>());
+	std::ofstream(path("cut.pbk"), std::ios::binary) << bytes.substr(0, bytes.size() - 100);
+	kept = folder.list();
+	expect_failure(render("--bank " + path("cut.pbk")), 8, "(code -1009)");
+}
+
+// The output is never the input, however its path is written.
+TEST_F(RenderCli, TheInputIsNeverOverwritten)
+{
+	const Audio before = read_audio(path("in.wav"));
+	ASSERT_EQ(symlink(path("in.wav").c_str(), path("link.wav").c_str()), 0);
+	kept = folder.list();
+	expect_failure(render("", "in.wav"), 7, "is the input file");
+	expect_failure(render("", "link.wav"), 7, "is the input file");
+	expect_failure(render("", "./../" + folder.get_path().substr(folder.get_path().rfind('/') + 1) + "/in.wav"), 7,
+	               "is the input file");
+	EXPECT_EQ(read_audio(path("in.wav")).chn, before.chn);
+}
+
+// Integer outputs saturate: the samples beyond full scale are counted once.
+TEST_F(RenderCli, ClippingIntoIntegersIsReported)
+{
+	Audio in = make_source(2);
+	in.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+	write_audio(path("in16.wav"), in);
+	const Result loud = render("--param 'Master Vol=+20' --keep-format", "out16.wav", "in16.wav");
+	ASSERT_EQ(loud.status, 0) << loud.output;
+	const size_t at = loud.output.find("warning: ");
+	ASSERT_NE(at, std::string::npos) << loud.output;
+	EXPECT_NE(loud.output.find("clipped at full scale (peak +", at), std::string::npos) << loud.output;
+	EXPECT_EQ(loud.output.find("warning: ", at + 1), std::string::npos);  // once
+	const long long counted = std::stoll(loud.output.substr(at + 9));
+	const Audio f = [&] {
+		render("--param 'Master Vol=+20'", "float.wav", "in16.wav");
+		return read_audio(path("float.wav"));
+	}();
+	long long beyond = 0;
+	for (const auto &c : f.chn)
+	{
+		beyond += std::count_if(c.begin(), c.end(), [](float x) { return std::fabs(x) > 1.0f; });
+	}
+	EXPECT_EQ(counted, beyond);
+	EXPECT_GT(beyond, 0);
+	EXPECT_EQ(render("", "quiet16.wav", "in16.wav").output.find("warning"), std::string::npos);
 }

@@ -5,8 +5,11 @@
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <strings.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 namespace rivo
 {
@@ -59,6 +62,7 @@ AudioFileWriter::AudioFileWriter(const std::string &path, int nbr_chn, int sampl
 	}
 	// Integer outputs saturate instead of wrapping round.
 	sf_command(_file_ptr, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+	_integer = subtype != SF_FORMAT_FLOAT && subtype != SF_FORMAT_DOUBLE;
 }
 
 AudioFileWriter::~AudioFileWriter()
@@ -86,7 +90,14 @@ void AudioFileWriter::write(const std::vector<std::vector<float>> &chn, long n)
 	{
 		for (long i = 0; i < n; ++i)
 		{
-			_interleaved[size_t(i) * nbr_chn + c] = chn[c][size_t(i)];
+			const float x = chn[c][size_t(i)];
+			_interleaved[size_t(i) * nbr_chn + c] = x;
+			if (_integer)
+			{
+				const float mag = std::fabs(x);
+				_peak = std::max(_peak, mag);
+				_nbr_clipped += (mag > 1.0f) ? 1 : 0;
+			}
 		}
 	}
 	if (sf_writef_float(_file_ptr, _interleaved.data(), n) != n)

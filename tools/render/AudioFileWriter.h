@@ -31,6 +31,17 @@ public:
 	void write(const std::vector<std::vector<float>> &chn, long n);
 	void commit();
 
+	// In an integer format, the samples beyond full scale (saturated when
+	// written) and the highest magnitude met; 0 for float formats.
+	long long get_nbr_clipped() const noexcept
+	{
+		return _nbr_clipped;
+	}
+	float get_peak() const noexcept
+	{
+		return _peak;
+	}
+
 private:
 	void fail(const std::string &why);
 
@@ -38,6 +49,9 @@ private:
 	std::string _tmp_path;
 	SNDFILE *_file_ptr = nullptr;
 	int _nbr_chn;
+	bool _integer = false;
+	long long _nbr_clipped = 0;
+	float _peak = 0;
 	std::vector<float> _interleaved;
 };
 

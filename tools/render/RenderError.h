@@ -19,7 +19,7 @@ public:
 		Status_NAME = 5,    // no program or parameter of that name or index
 		Status_VALUE = 6,   // a value out of its range or not a number
 		Status_OUTPUT = 7,  // the output or the chunk file cannot be written
-		Status_CHUNK = 8    // a chunk file the plug-in does not take
+		Status_CHUNK = 8    // a chunk or bank file the plug-in does not take
 	};
 
 	RenderError(Status status, const std::string &what)

@@ -3,6 +3,7 @@
 
 #include "tools/render/RenderError.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -38,6 +39,58 @@ int to_int(const std::string &opt, const std::string &txt, int lo, int hi)
 	return int(v);
 }
 
+// "NAME=VALUE" split at its first "=": names never hold one.
+std::pair<std::string, std::string> split_setting(const std::string &opt, const std::string &txt, const char *form_0)
+{
+	const size_t eq = txt.find('=');
+	if (eq == std::string::npos || eq == 0 || eq + 1 == txt.size())
+	{
+		throw RenderError(RenderError::Status_USAGE, opt + " takes " + form_0 + ", not '" + txt + "'");
+	}
+	return {txt.substr(0, eq), txt.substr(eq + 1)};
+}
+
+RenderOptions::Value make_value(const std::string &opt, const std::string &txt, bool norm)
+{
+	RenderOptions::Value v;
+	v._text = txt;
+	v._norm = norm;
+	if (norm)
+	{
+		v._nval = float(to_number(opt, txt, 0, 1));
+	}
+	return v;
+}
+
+// "T:V,T:V,...", times in seconds, never going back.
+RenderOptions::Automation parse_automation(const std::string &opt, const std::string &txt, bool norm)
+{
+	const auto setting = split_setting(opt, txt, "NAME=SECONDS:VALUE,SECONDS:VALUE,...");
+	RenderOptions::Automation a;
+	a._name = setting.first;
+	size_t pos = 0;
+	const std::string &list = setting.second;
+	while (pos <= list.size())
+	{
+		const size_t comma = std::min(list.find(',', pos), list.size());
+		const std::string point = list.substr(pos, comma - pos);
+		const size_t colon = point.find(':');
+		if (colon == std::string::npos || colon == 0 || colon + 1 == point.size())
+		{
+			throw RenderError(RenderError::Status_USAGE,
+			                  opt + " takes NAME=SECONDS:VALUE,SECONDS:VALUE,..., not '" + txt + "'");
+		}
+		const double t = to_number(opt + " " + a._name + " time", point.substr(0, colon), 0, 86400);
+		if (!a._points.empty() && t < a._points.back().first)
+		{
+			throw RenderError(RenderError::Status_VALUE, opt + " " + a._name + ": the times must not go back");
+		}
+		a._points.emplace_back(t, make_value(opt + " " + a._name, point.substr(colon + 1), norm));
+		pos = comma + 1;
+	}
+	return a;
+}
+
 }  // namespace
 
 const char *RenderOptions::get_usage()
@@ -46,8 +99,16 @@ const char *RenderOptions::get_usage()
 	       "       tarvelle-render [--plugin PATH] --list-programs | --list-params\n"
 	       "Renders an audio file (WAV, FLAC, AIFF) through a VST 2 plug-in.\n"
 	       "  --plugin PATH          the plug-in (default: the tarvelle.so of this build)\n"
-	       "  --program N|NAME       a factory program by index or name\n"
-	       "  --param I|NAME=VALUE   a parameter's normalised value 0..1, after the program (repeatable)\n"
+	       "  --program N|NAME       a program by index or name (of --bank when given)\n"
+	       "  --bank FILE.pbk        a preset bank file: --program and --program-at choose in it\n"
+	       "  --param NAME=VALUE     a parameter in the units it shows (\"Master Vol=-6\",\n"
+	       "                         \"V 1 Period=1/4\", \"V 1 Depth=Mad Cow\"), after the program\n"
+	       "  --param-norm NAME=V    a parameter's normalised value 0..1\n"
+	       "  --automate NAME=T:V,T:V,...       linear ramps through values at T seconds\n"
+	       "  --automate-norm NAME=T:V,T:V,...  the same with normalised values\n"
+	       "  --program-at T:N|NAME  a program change at T seconds (repeatable)\n"
+	       "                         NAME: an index, the name the host sees or the full name,\n"
+	       "                         in any case; the options above repeat\n"
 	       "  --tempo BPM            host tempo, 20..999 (default 120)\n"
 	       "  --rate HZ              must be the input's rate: files are never resampled\n"
 	       "  --block N              samples per processing call, 1..8192 (default 512)\n"
@@ -56,11 +117,11 @@ const char *RenderOptions::get_usage()
 	       "  --save-chunk FILE      the state used for the render, as a bank chunk\n"
 	       "  --save-program-chunk   with --save-chunk: only the current program\n"
 	       "  --keep-format          the input's sample format out (default: 32-bit float)\n"
-	       "  --list-params          index, name, value and unit of every parameter\n"
-	       "  --list-programs        index and name of every program\n"
+	       "  --list-params          index, full name, value and unit of every parameter\n"
+	       "  --list-programs        index and name of every program (of --bank when given)\n"
 	       "  --quiet                no progress\n"
 	       "Exit status: 0 done, 2 command line, 3 input, 4 plug-in, 5 unknown name, 6 bad value,\n"
-	       "7 output, 8 chunk.\n";
+	       "7 output, 8 chunk or bank file.\n";
 }
 
 RenderOptions RenderOptions::parse(int argc, const char *const *argv, const std::string &default_plugin)
@@ -86,15 +147,29 @@ RenderOptions RenderOptions::parse(int argc, const char *const *argv, const std:
 		{
 			opt._program = value();
 		}
-		else if (arg == "--param")
+		else if (arg == "--param" || arg == "--param-norm")
+		{
+			const auto setting = split_setting(arg, value(), "NAME=VALUE");
+			opt._params.push_back({setting.first, make_value(arg + " " + setting.first, setting.second,
+			                                                  arg == "--param-norm")});
+		}
+		else if (arg == "--automate" || arg == "--automate-norm")
+		{
+			opt._automations.push_back(parse_automation(arg, value(), arg == "--automate-norm"));
+		}
+		else if (arg == "--program-at")
 		{
 			const std::string v = value();
-			const size_t eq = v.find_last_of('=');
-			if (eq == std::string::npos || eq == 0)
+			const size_t colon = v.find(':');
+			if (colon == std::string::npos || colon == 0 || colon + 1 == v.size())
 			{
-				throw RenderError(RenderError::Status_USAGE, "--param takes INDEX=VALUE or NAME=VALUE, not '" + v + "'");
+				throw RenderError(RenderError::Status_USAGE, "--program-at takes SECONDS:PROGRAM, not '" + v + "'");
 			}
-			opt._params.emplace_back(v.substr(0, eq), float(to_number("--param " + v.substr(0, eq), v.substr(eq + 1), 0, 1)));
+			opt._program_changes.emplace_back(to_number(arg, v.substr(0, colon), 0, 86400), v.substr(colon + 1));
+		}
+		else if (arg == "--bank")
+		{
+			opt._bank = value();
 		}
 		else if (arg == "--tempo")
 		{

@@ -18,8 +18,31 @@ public:
 	std::string _plugin;
 	std::string _input;
 	std::string _output;
+	// A parameter's value: a text in the units the plug-in shows (read by the
+	// plug-in's own parser), or a normalised value 0..1.
+	struct Value
+	{
+		std::string _text;
+		bool _norm = false;
+		float _nval = 0;
+	};
+	struct ParamSetting
+	{
+		std::string _name;  // index, host name or full name
+		Value _value;
+	};
+	// Linear ramps between points (seconds, value); held after the last point.
+	struct Automation
+	{
+		std::string _name;
+		std::vector<std::pair<double, Value>> _points;
+	};
+
 	std::string _program;  // index or name; empty: the plug-in's own first program
-	std::vector<std::pair<std::string, float>> _params;  // index or name, normalised value
+	std::vector<ParamSetting> _params;
+	std::vector<Automation> _automations;
+	std::vector<std::pair<double, std::string>> _program_changes;  // seconds, index or name
+	std::string _bank;  // a preset bank file whose programs --program chooses from
 	double _tempo = 120;
 	int _rate = 0;  // 0: the input's
 	int _block = 512;

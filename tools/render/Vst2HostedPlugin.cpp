@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace rivo
 {
@@ -138,6 +139,27 @@ std::string Vst2HostedPlugin::text(VstInt32 opcode, VstInt32 index)
 std::string Vst2HostedPlugin::get_param_name(int index)
 {
 	return text(effGetParamName, index);
+}
+
+std::string Vst2HostedPlugin::get_param_full_name(int index)
+{
+	VstParameterProperties props{};
+	if (dispatch(effGetParameterProperties, index, 0, &props) != 0)
+	{
+		props.label[sizeof(props.label) - 1] = '\0';
+		if (props.label[0] != '\0')
+		{
+			return props.label;
+		}
+	}
+	return get_param_name(index);
+}
+
+bool Vst2HostedPlugin::set_param_text(int index, const std::string &txt)
+{
+	std::vector<char> buf(txt.begin(), txt.end());
+	buf.push_back('\0');
+	return dispatch(effString2Parameter, index, 0, buf.data()) != 0;
 }
 
 std::string Vst2HostedPlugin::get_param_display(int index)

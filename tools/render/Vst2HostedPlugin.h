@@ -43,6 +43,11 @@ public:
 	}
 
 	std::string get_param_name(int index);
+	// The name of up to 63 characters from the parameter's properties; the
+	// host name (cut to 22) when the plug-in gives no properties.
+	std::string get_param_full_name(int index);
+	// The plug-in reads a text in the units it shows; false when it cannot.
+	bool set_param_text(int index, const std::string &txt);
 	std::string get_param_display(int index);
 	std::string get_param_label(int index);
 	float get_param(int index);
