@@ -4,8 +4,22 @@
 namespace dsp
 {
 
+void Biquad::begin_coef_change() noexcept
+{
+	if (_ramp_enabled && !_ramp_pending)
+	{
+		_start[0] = _b0;
+		_start[1] = _b1;
+		_start[2] = _b2;
+		_start[3] = _a1;
+		_start[4] = _a2;
+		_ramp_pending = true;
+	}
+}
+
 void Biquad::set_z_eq(const float b[3], const float a[3]) noexcept
 {
+	begin_coef_change();
 	_b0 = b[0];
 	_b1 = b[1];
 	_b2 = b[2];
@@ -37,6 +51,7 @@ void Biquad::clear_buffers() noexcept
 	_x[0] = _x[1] = 0;
 	_y[0] = _y[1] = 0;
 	_mem_pos = 0;
+	_ramp_pending = false;  // from rest, the new coefficients apply at once
 }
 
 // One sample through the ring: the older cell takes the new sample.

@@ -12,6 +12,15 @@ public:
 	// Offset added by process_block_nd to keep the recursion out of subnormal numbers.
 	static constexpr float ANTI_DENORMAL = 1e-20f;
 
+	// With ramping on, process_chains moves a filter's coefficients linearly
+	// from those of the last block to the new ones across the next block, so
+	// that a moving filter does not step once per block (zipper noise). Off,
+	// new coefficients apply at once.
+	void enable_coef_ramp(bool flag) noexcept
+	{
+		_ramp_enabled = flag;
+		_ramp_pending = false;
+	}
 	void set_z_eq(const float b[3], const float a[3]) noexcept;
 	void get_z_eq(float b[3], float a[3]) const noexcept;
 
@@ -31,6 +40,10 @@ public:
 	static void process_chains(Biquad *const chain_arr[C][N], float *const data_arr[C], long nbr_spl) noexcept;
 
 protected:
+	// Call before writing new coefficients: with ramping on, keeps the ones
+	// the last block ended with as the ramp's start.
+	void begin_coef_change() noexcept;
+
 	float _b0 = 1;
 	float _b1 = 0;
 	float _b2 = 0;
@@ -59,6 +72,9 @@ private:
 		_mem_pos = r;
 	}
 
+	template <int C, int N, bool ND_FIRST, bool RAMP>
+	static void process_chains_loop(Biquad *const chain_arr[C][N], float *const data_arr[C], long nbr_spl,
+	                                State st[C][N], float co[C][N][5], const float dco[C][N][5]) noexcept;
 	template <bool ND>
 	void process_block_tpl(float *data_ptr, long nbr_spl) noexcept;
 	void process_single(float &spl) noexcept;
@@ -66,6 +82,9 @@ private:
 	float _x[2] = {0, 0};
 	float _y[2] = {0, 0};
 	int _mem_pos = 0;  // cell holding the most recent sample
+	bool _ramp_enabled = false;
+	bool _ramp_pending = false;  // _start holds the coefficients the last block ended with
+	float _start[5] = {1, 0, 0, 0, 0};  // b0, b1, b2, a1, a2
 };
 
 template <int C, int N, bool ND_FIRST>
@@ -77,19 +96,45 @@ void Biquad::process_chains(Biquad *const chain_arr[C][N], float *const data_arr
 	}
 	State st[C][N];
 	float co[C][N][5];
+	float dco[C][N][5];
+	bool ramp = false;
 	for (int c = 0; c < C; ++c)
 	{
 		for (int k = 0; k < N; ++k)
 		{
-			const Biquad &f = *chain_arr[c][k];
+			Biquad &f = *chain_arr[c][k];
 			st[c][k] = f.get_state();
-			co[c][k][0] = f._b0;
-			co[c][k][1] = f._b1;
-			co[c][k][2] = f._b2;
-			co[c][k][3] = f._a1;
-			co[c][k][4] = f._a2;
+			const float target[5] = {f._b0, f._b1, f._b2, f._a1, f._a2};
+			for (int i = 0; i < 5; ++i)
+			{
+				co[c][k][i] = f._ramp_pending ? f._start[i] : target[i];
+				dco[c][k][i] = f._ramp_pending ? (target[i] - f._start[i]) / float(nbr_spl) : 0.0f;
+			}
+			ramp = ramp || f._ramp_pending;
+			f._ramp_pending = false;
 		}
 	}
+	if (ramp)
+	{
+		process_chains_loop<C, N, ND_FIRST, true>(chain_arr, data_arr, nbr_spl, st, co, dco);
+	}
+	else
+	{
+		process_chains_loop<C, N, ND_FIRST, false>(chain_arr, data_arr, nbr_spl, st, co, dco);
+	}
+	for (int c = 0; c < C; ++c)
+	{
+		for (int k = 0; k < N; ++k)
+		{
+			chain_arr[c][k]->set_state(st[c][k], nbr_spl);
+		}
+	}
+}
+
+template <int C, int N, bool ND_FIRST, bool RAMP>
+void Biquad::process_chains_loop(Biquad *const chain_arr[C][N], float *const data_arr[C], long nbr_spl,
+                                 State st[C][N], float co[C][N][5], const float dco[C][N][5]) noexcept
+{
 	// The block-wise filter puts the offset on the first sample of each pair,
 	// pairs starting after the ring is back at cell 0 and needing a partner.
 	const int nd_parity = ND_FIRST ? chain_arr[0][0]->_mem_pos : 0;
@@ -100,7 +145,7 @@ void Biquad::process_chains(Biquad *const chain_arr[C][N], float *const data_arr
 	{
 		// Two channels side by side in the lanes of one register: the same
 		// operations in the same order as the scalar path, lane by lane.
-		__m128 sx1[N], sx2[N], sy1[N], sy2[N], q[N][5];
+		__m128 sx1[N], sx2[N], sy1[N], sy2[N], q[N][5], dq[N][5];
 		for (int k = 0; k < N; ++k)
 		{
 			sx1[k] = _mm_setr_ps(st[0][k].x1, st[1][k].x1, 0, 0);
@@ -110,6 +155,7 @@ void Biquad::process_chains(Biquad *const chain_arr[C][N], float *const data_arr
 			for (int i = 0; i < 5; ++i)
 			{
 				q[k][i] = _mm_setr_ps(co[0][k][i], co[1][k][i], 0, 0);
+				dq[k][i] = _mm_setr_ps(dco[0][k][i], dco[1][k][i], 0, 0);
 			}
 		}
 		const __m128 ad = _mm_set1_ps(ANTI_DENORMAL);
@@ -132,6 +178,13 @@ void Biquad::process_chains(Biquad *const chain_arr[C][N], float *const data_arr
 				sy2[k] = sy1[k];
 				sy1[k] = y;
 				v = y;
+				if constexpr (RAMP)
+				{
+					for (int i = 0; i < 5; ++i)
+					{
+						q[k][i] = _mm_add_ps(q[k][i], dq[k][i]);
+					}
+				}
 			}
 			float out[4];
 			_mm_storeu_ps(out, v);
@@ -162,7 +215,7 @@ void Biquad::process_chains(Biquad *const chain_arr[C][N], float *const data_arr
 				for (int k = 0; k < N; ++k)
 				{
 					State &s = st[c][k];
-					const float *q = co[c][k];
+					float *q = co[c][k];
 					float ff = q[0] * v + q[1] * s.x1 + q[2] * s.x2;
 					if (k == 0 && offset)
 					{
@@ -174,16 +227,16 @@ void Biquad::process_chains(Biquad *const chain_arr[C][N], float *const data_arr
 					s.y2 = s.y1;
 					s.y1 = y;
 					v = y;
+					if constexpr (RAMP)
+					{
+						for (int i = 0; i < 5; ++i)
+						{
+							q[i] += dco[c][k][i];
+						}
+					}
 				}
 				data_arr[c][pos] = v;
 			}
-		}
-	}
-	for (int c = 0; c < C; ++c)
-	{
-		for (int k = 0; k < N; ++k)
-		{
-			chain_arr[c][k]->set_state(st[c][k], nbr_spl);
 		}
 	}
 }

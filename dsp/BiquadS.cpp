@@ -23,6 +23,7 @@ void BiquadS::transform_s_to_z() noexcept
 	const double b0s = _b0s, b1s = _b1s, b2s = _b2s;
 	const double a0s = _a0s, a1s = _a1s, a2s = _a2s;
 	const double inv_d = 1.0 / (a0s + a1s * k + a2s * kk);
+	begin_coef_change();
 	_b0 = float((b0s + b1s * k + b2s * kk) * inv_d);
 	_b1 = float(2 * (b0s - b2s * kk) * inv_d);
 	_b2 = float((b0s - b1s * k + b2s * kk) * inv_d);

@@ -380,7 +380,9 @@ void PhasedVoice::process_samples(NET &net, const float *in_ptr, long nbr_spl)
 {
 	float *s0_ptr = _scratch_ptr->_buf[0].data();
 	float *s1_ptr = _scratch_ptr->_buf[1].data();
-	const float lvl = _lvl_use;
+	// The feedback level ramps across the frame: a step would be heard as a click.
+	float lvl = _lvl_use;
+	const float lvl_step = (_lvl_target - _lvl_use) / float(nbr_spl);
 	float fdbk = _fdbk_state;
 	float c = _osc.get_cos();
 	float s = _osc.get_sin();
@@ -422,6 +424,7 @@ void PhasedVoice::process_samples(NET &net, const float *in_ptr, long nbr_spl)
 		const float nc = c * step_c - s * step_s;
 		s = s * step_c + c * step_s;
 		c = nc;
+		lvl += lvl_step;
 	}
 	_fdbk_state = fdbk;
 	_osc.set_phasor(c, s);
@@ -490,7 +493,7 @@ bool PhasedVoice::begin_block(long nbr_spl)
 
 void PhasedVoice::run_samples(const float *in_ptr, long nbr_spl)
 {
-	if (_lvl_use != 0)
+	if (_lvl_use != 0 || _lvl_target != 0)
 	{
 		process_with_network<true>(in_ptr, nbr_spl);
 	}
@@ -506,7 +509,7 @@ void PhasedVoice::run_samples_side_by_side(PhasedVoice *const voice_arr[], int n
 	constexpr int L = dsp::Phase90IirX4::NBR_LANES;
 	alignas(16) float c[L] = {1, 1, 1, 1}, s[L] = {0, 0, 0, 0}, stc[L] = {1, 1, 1, 1}, sts[L] = {0, 0, 0, 0};
 	alignas(16) float col_c[L] = {1, 1, 1, 1}, col_s[L] = {0, 0, 0, 0}, rot_c[L] = {1, 1, 1, 1}, rot_s[L] = {0, 0, 0, 0};
-	alignas(16) float lvl[L] = {0, 0, 0, 0}, fdbk[L] = {0, 0, 0, 0};
+	alignas(16) float lvl[L] = {0, 0, 0, 0}, lvl_step[L] = {0, 0, 0, 0}, fdbk[L] = {0, 0, 0, 0};
 	bank.reset();
 	for (int v = 0; v < nbr_voices; ++v)
 	{
@@ -518,6 +521,7 @@ void PhasedVoice::run_samples_side_by_side(PhasedVoice *const voice_arr[], int n
 		sts[v] = voice._osc.get_step_sin();
 		voice.get_colour_ramp(col_c[v], col_s[v], rot_c[v], rot_s[v], nbr_spl);
 		lvl[v] = voice._lvl_use;
+		lvl_step[v] = (voice._lvl_target - voice._lvl_use) / float(nbr_spl);
 		fdbk[v] = voice._fdbk_state;
 	}
 	bank.start();
@@ -525,7 +529,8 @@ void PhasedVoice::run_samples_side_by_side(PhasedVoice *const voice_arr[], int n
 	const __m128 vstc = _mm_load_ps(stc), vsts = _mm_load_ps(sts);
 	__m128 vcol_c = _mm_load_ps(col_c), vcol_s = _mm_load_ps(col_s);
 	const __m128 vrot_c = _mm_load_ps(rot_c), vrot_s = _mm_load_ps(rot_s);
-	const __m128 vlvl = _mm_load_ps(lvl);
+	__m128 vlvl = _mm_load_ps(lvl);
+	const __m128 vlvl_step = _mm_load_ps(lvl_step);
 	__m128 vfdbk = _mm_load_ps(fdbk);
 	const auto &clipper = voice_arr[0]->_fdbk_clipper;
 	alignas(16) float out_a[SharedTempBuf::FRAME_LEN][L];
@@ -550,6 +555,7 @@ void PhasedVoice::run_samples_side_by_side(PhasedVoice *const voice_arr[], int n
 		const __m128 nc = _mm_sub_ps(_mm_mul_ps(vc, vstc), _mm_mul_ps(vs, vsts));
 		vs = _mm_add_ps(_mm_mul_ps(vs, vstc), _mm_mul_ps(vc, vsts));
 		vc = nc;
+		vlvl = _mm_add_ps(vlvl, vlvl_step);
 	}
 	_mm_store_ps(c, vc);
 	_mm_store_ps(s, vs);

@@ -50,6 +50,8 @@ void PreFilter::init(rivo::PluginInternal &registry)
 		for (auto &flt : chain)
 		{
 			flt.set_type(dsp::Filter2p::Type_RESO);
+			// "Tone X" and "Tone Y" move these filters every frame.
+			flt.enable_coef_ramp(true);
 		}
 	}
 	update_x();
