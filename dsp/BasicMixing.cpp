@@ -7,9 +7,9 @@ namespace dsp
 namespace
 {
 
-// Calls fnc(pos, gain) for every sample with the block's gain ramp.
+// Calls fnc(pos, gain) for every sample of the block with its gain on the ramp.
 template <class F>
-inline void ramp(long nbr_spl, float g0, float g1, F fnc) noexcept
+inline void ramp(long nbr_spl, float g0, float g1, long first, long len, F fnc) noexcept
 {
 	if (g0 == g1 || nbr_spl <= 0)
 	{
@@ -19,12 +19,10 @@ inline void ramp(long nbr_spl, float g0, float g1, F fnc) noexcept
 		}
 		return;
 	}
-	const float step = (g1 - g0) / float(nbr_spl);
-	float g = g0;
+	const float step = (g1 - g0) / float(len > 0 ? len : nbr_spl);
 	for (long pos = 0; pos < nbr_spl; ++pos)
 	{
-		fnc(pos, g);
-		g += step;
+		fnc(pos, g0 + step * float(first + pos));
 	}
 }
 
@@ -118,26 +116,29 @@ void BasicMixing::copy_2_1_v(float *out_ptr, const float *in_l_ptr, const float 
 	}
 }
 
-void BasicMixing::copy_1_1_vlrauto(float *out_ptr, const float *in_ptr, long nbr_spl, float g0, float g1) noexcept
+void BasicMixing::copy_1_1_vlrauto(float *out_ptr, const float *in_ptr, long nbr_spl, float g0, float g1,
+                                   long first, long len) noexcept
 {
-	ramp(nbr_spl, g0, g1, [=](long pos, float g) { out_ptr[pos] = in_ptr[pos] * g; });
+	ramp(nbr_spl, g0, g1, first, len, [=](long pos, float g) { out_ptr[pos] = in_ptr[pos] * g; });
 }
 
-void BasicMixing::mix_1_1_vlrauto(float *out_ptr, const float *in_ptr, long nbr_spl, float g0, float g1) noexcept
+void BasicMixing::mix_1_1_vlrauto(float *out_ptr, const float *in_ptr, long nbr_spl, float g0, float g1, long first,
+                                  long len) noexcept
 {
-	ramp(nbr_spl, g0, g1, [=](long pos, float g) { out_ptr[pos] += in_ptr[pos] * g; });
+	ramp(nbr_spl, g0, g1, first, len, [=](long pos, float g) { out_ptr[pos] += in_ptr[pos] * g; });
 }
 
 void BasicMixing::copy_2_1_vlrauto(float *out_ptr, const float *in_l_ptr, const float *in_r_ptr, long nbr_spl,
-                                   float g0, float g1) noexcept
+                                   float g0, float g1, long first, long len) noexcept
 {
-	ramp(nbr_spl, g0, g1, [=](long pos, float g) { out_ptr[pos] = (in_l_ptr[pos] + in_r_ptr[pos]) * g; });
+	ramp(nbr_spl, g0, g1, first, len,
+	     [=](long pos, float g) { out_ptr[pos] = (in_l_ptr[pos] + in_r_ptr[pos]) * g; });
 }
 
 void BasicMixing::copy_2_2_vlrauto(float *out_l_ptr, float *out_r_ptr, const float *in_l_ptr, const float *in_r_ptr,
-                                   long nbr_spl, float g0, float g1) noexcept
+                                   long nbr_spl, float g0, float g1, long first, long len) noexcept
 {
-	ramp(nbr_spl, g0, g1, [=](long pos, float g) {
+	ramp(nbr_spl, g0, g1, first, len, [=](long pos, float g) {
 		out_l_ptr[pos] = in_l_ptr[pos] * g;
 		out_r_ptr[pos] = in_r_ptr[pos] * g;
 	});
@@ -145,23 +146,23 @@ void BasicMixing::copy_2_2_vlrauto(float *out_l_ptr, float *out_r_ptr, const flo
 
 void BasicMixing::mix_mat_2_2_vlrauto(float *out_l_ptr, float *out_r_ptr, const float *in_l_ptr,
                                       const float *in_r_ptr, long nbr_spl, const StereoLevel &start,
-                                      const StereoLevel &end) noexcept
+                                      const StereoLevel &end, long first, long len) noexcept
 {
 	if (nbr_spl <= 0)
 	{
 		return;
 	}
-	float ll = start.get_l2l();
-	float lr = start.get_l2r();
-	float rl = start.get_r2l();
-	float rr = start.get_r2r();
+	const float ll = start.get_l2l();
+	const float lr = start.get_l2r();
+	const float rl = start.get_r2l();
+	const float rr = start.get_r2r();
 	float d_ll = 0;
 	float d_lr = 0;
 	float d_rl = 0;
 	float d_rr = 0;
 	if (!(start == end))
 	{
-		const float inv_n = 1.0f / float(nbr_spl);
+		const float inv_n = 1.0f / float(len > 0 ? len : nbr_spl);
 		d_ll = (end.get_l2l() - ll) * inv_n;
 		d_lr = (end.get_l2r() - lr) * inv_n;
 		d_rl = (end.get_r2l() - rl) * inv_n;
@@ -171,13 +172,10 @@ void BasicMixing::mix_mat_2_2_vlrauto(float *out_l_ptr, float *out_r_ptr, const 
 	{
 		const float xl = in_l_ptr[pos];
 		const float xr = in_r_ptr[pos];
+		const float i = float(first + pos);
 		// Left and right may be one buffer (mono out): both contributions then add up.
-		out_l_ptr[pos] += xl * ll + xr * rl;
-		out_r_ptr[pos] += xl * lr + xr * rr;
-		ll += d_ll;
-		lr += d_lr;
-		rl += d_rl;
-		rr += d_rr;
+		out_l_ptr[pos] += xl * (ll + d_ll * i) + xr * (rl + d_rl * i);
+		out_r_ptr[pos] += xl * (lr + d_lr * i) + xr * (rr + d_rr * i);
 	}
 }
 

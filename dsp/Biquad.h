@@ -36,8 +36,11 @@ public:
 	// recursions of all filters then overlap instead of running one after
 	// another. Same results as process_block on each filter in turn (with
 	// process_block_nd on the first filter of each chain when ND_FIRST).
+	// A coefficient ramp spans ramp_len samples (0: this call), of which this
+	// call is the part from ramp_pos on: a ramp may go across several calls.
 	template <int C, int N, bool ND_FIRST>
-	static void process_chains(Biquad *const chain_arr[C][N], float *const data_arr[C], long nbr_spl) noexcept;
+	static void process_chains(Biquad *const chain_arr[C][N], float *const data_arr[C], long nbr_spl,
+	                           long ramp_pos = 0, long ramp_len = 0) noexcept;
 
 protected:
 	// Call before writing new coefficients: with ramping on, keeps the ones
@@ -72,9 +75,12 @@ private:
 		_mem_pos = r;
 	}
 
+	// With RAMP, coefficient i of sample pos is co + dco (ramp_pos + pos): the
+	// same for a ramp run in one call or in pieces.
 	template <int C, int N, bool ND_FIRST, bool RAMP>
 	static void process_chains_loop(Biquad *const chain_arr[C][N], float *const data_arr[C], long nbr_spl,
-	                                State st[C][N], float co[C][N][5], const float dco[C][N][5]) noexcept;
+	                                long ramp_pos, State st[C][N], const float co[C][N][5],
+	                                const float dco[C][N][5]) noexcept;
 	template <bool ND>
 	void process_block_tpl(float *data_ptr, long nbr_spl) noexcept;
 	void process_single(float &spl) noexcept;
@@ -88,8 +94,15 @@ private:
 };
 
 template <int C, int N, bool ND_FIRST>
-void Biquad::process_chains(Biquad *const chain_arr[C][N], float *const data_arr[C], long nbr_spl) noexcept
+void Biquad::process_chains(Biquad *const chain_arr[C][N], float *const data_arr[C], long nbr_spl, long ramp_pos,
+                            long ramp_len) noexcept
 {
+	if (ramp_len <= 0)
+	{
+		ramp_pos = 0;
+		ramp_len = nbr_spl;
+	}
+	const bool ramp_ends = ramp_pos + nbr_spl >= ramp_len;
 	if (nbr_spl <= 0)
 	{
 		return;
@@ -107,20 +120,20 @@ void Biquad::process_chains(Biquad *const chain_arr[C][N], float *const data_arr
 			const float target[5] = {f._b0, f._b1, f._b2, f._a1, f._a2};
 			for (int i = 0; i < 5; ++i)
 			{
+				dco[c][k][i] = f._ramp_pending ? (target[i] - f._start[i]) / float(ramp_len) : 0.0f;
 				co[c][k][i] = f._ramp_pending ? f._start[i] : target[i];
-				dco[c][k][i] = f._ramp_pending ? (target[i] - f._start[i]) / float(nbr_spl) : 0.0f;
 			}
 			ramp = ramp || f._ramp_pending;
-			f._ramp_pending = false;
+			f._ramp_pending = f._ramp_pending && !ramp_ends;
 		}
 	}
 	if (ramp)
 	{
-		process_chains_loop<C, N, ND_FIRST, true>(chain_arr, data_arr, nbr_spl, st, co, dco);
+		process_chains_loop<C, N, ND_FIRST, true>(chain_arr, data_arr, nbr_spl, ramp_pos, st, co, dco);
 	}
 	else
 	{
-		process_chains_loop<C, N, ND_FIRST, false>(chain_arr, data_arr, nbr_spl, st, co, dco);
+		process_chains_loop<C, N, ND_FIRST, false>(chain_arr, data_arr, nbr_spl, ramp_pos, st, co, dco);
 	}
 	for (int c = 0; c < C; ++c)
 	{
@@ -133,7 +146,8 @@ void Biquad::process_chains(Biquad *const chain_arr[C][N], float *const data_arr
 
 template <int C, int N, bool ND_FIRST, bool RAMP>
 void Biquad::process_chains_loop(Biquad *const chain_arr[C][N], float *const data_arr[C], long nbr_spl,
-                                 State st[C][N], float co[C][N][5], const float dco[C][N][5]) noexcept
+                                 long ramp_pos, State st[C][N], const float co[C][N][5],
+                                 const float dco[C][N][5]) noexcept
 {
 	// The block-wise filter puts the offset on the first sample of each pair,
 	// pairs starting after the ring is back at cell 0 and needing a partner.
@@ -161,9 +175,28 @@ void Biquad::process_chains_loop(Biquad *const chain_arr[C][N], float *const dat
 		const __m128 ad = _mm_set1_ps(ANTI_DENORMAL);
 		float *const d0 = data_arr[0];
 		float *const d1 = data_arr[1];
+		__m128 q0[N][5];
+		for (int k = 0; k < N; ++k)
+		{
+			for (int i = 0; i < 5; ++i)
+			{
+				q0[k][i] = q[k][i];
+			}
+		}
 		for (long pos = 0; pos < nbr_spl; ++pos)
 		{
 			__m128 v = _mm_setr_ps(d0[pos], d1[pos], 0, 0);
+			if constexpr (RAMP)
+			{
+				const __m128 idx = _mm_set1_ps(float(ramp_pos + pos));
+				for (int k = 0; k < N; ++k)
+				{
+					for (int i = 0; i < 5; ++i)
+					{
+						q[k][i] = _mm_add_ps(q0[k][i], _mm_mul_ps(dq[k][i], idx));
+					}
+				}
+			}
 			for (int k = 0; k < N; ++k)
 			{
 				__m128 ff = _mm_add_ps(_mm_add_ps(_mm_mul_ps(q[k][0], v), _mm_mul_ps(q[k][1], sx1[k])),
@@ -178,13 +211,6 @@ void Biquad::process_chains_loop(Biquad *const chain_arr[C][N], float *const dat
 				sy2[k] = sy1[k];
 				sy1[k] = y;
 				v = y;
-				if constexpr (RAMP)
-				{
-					for (int i = 0; i < 5; ++i)
-					{
-						q[k][i] = _mm_add_ps(q[k][i], dq[k][i]);
-					}
-				}
 			}
 			float out[4];
 			_mm_storeu_ps(out, v);
@@ -215,7 +241,11 @@ void Biquad::process_chains_loop(Biquad *const chain_arr[C][N], float *const dat
 				for (int k = 0; k < N; ++k)
 				{
 					State &s = st[c][k];
-					float *q = co[c][k];
+					float q[5];
+					for (int i = 0; i < 5; ++i)
+					{
+						q[i] = RAMP ? co[c][k][i] + dco[c][k][i] * float(ramp_pos + pos) : co[c][k][i];
+					}
 					float ff = q[0] * v + q[1] * s.x1 + q[2] * s.x2;
 					if (k == 0 && offset)
 					{
@@ -227,13 +257,6 @@ void Biquad::process_chains_loop(Biquad *const chain_arr[C][N], float *const dat
 					s.y2 = s.y1;
 					s.y1 = y;
 					v = y;
-					if constexpr (RAMP)
-					{
-						for (int i = 0; i < 5; ++i)
-						{
-							q[i] += dco[c][k][i];
-						}
-					}
 				}
 				data_arr[c][pos] = v;
 			}

@@ -381,19 +381,18 @@ void PhasedVoice::process_samples(NET &net, const float *in_ptr, long nbr_spl)
 	float *s0_ptr = _scratch_ptr->_buf[0].data();
 	float *s1_ptr = _scratch_ptr->_buf[1].data();
 	// The feedback level ramps across the frame: a step would be heard as a click.
-	float lvl = _lvl_use;
-	const float lvl_step = (_lvl_target - _lvl_use) / float(nbr_spl);
+	float lvl = _lvl_run;
+	const float lvl_step = _lvl_step;
 	float fdbk = _fdbk_state;
 	float c = _osc.get_cos();
 	float s = _osc.get_sin();
 	const float step_c = _osc.get_step_cos();
 	const float step_s = _osc.get_step_sin();
-	float col_c;
-	float col_s;
-	float rot_c;
-	float rot_s;
-	const bool col_glide = (_colour != _colour_old);
-	get_colour_ramp(col_c, col_s, rot_c, rot_s, nbr_spl);
+	float col_c = _col_run_c;
+	float col_s = _col_run_s;
+	const float rot_c = _col_rot_c;
+	const float rot_s = _col_rot_s;
+	const bool col_glide = _col_glide;
 	for (long i = 0; i < nbr_spl; ++i)
 	{
 		if (col_glide)
@@ -428,11 +427,9 @@ void PhasedVoice::process_samples(NET &net, const float *in_ptr, long nbr_spl)
 	}
 	_fdbk_state = fdbk;
 	_osc.set_phasor(c, s);
-	if (col_glide)
-	{
-		_col_cos = float(std::cos(TWO_PI * _colour));
-		_col_sin = float(std::sin(TWO_PI * _colour));
-	}
+	_lvl_run = lvl;
+	_col_run_c = col_c;
+	_col_run_s = col_s;
 }
 
 template <class F>
@@ -473,21 +470,26 @@ void PhasedVoice::get_colour_ramp(float &col_c, float &col_s, float &rot_c, floa
 
 void PhasedVoice::process_block_mix(float *left_ptr, float *right_ptr, const float *in_ptr, long nbr_spl)
 {
-	if (begin_block(nbr_spl))
+	if (begin_frame(nbr_spl))
 	{
 		run_samples(in_ptr, nbr_spl);
-		end_block(left_ptr, right_ptr, nbr_spl);
+		end_piece(left_ptr, right_ptr, 0, nbr_spl);
 	}
 }
 
-bool PhasedVoice::begin_block(long nbr_spl)
+bool PhasedVoice::begin_frame(long frame_len)
 {
-	update_osc_phase(nbr_spl);
+	_frame_len = frame_len;
+	update_osc_phase(frame_len);
 	if (std::fabs(_gain) < SILENT_GAIN)
 	{
 		_lvl_use = _lvl_target;
 		return false;
 	}
+	_lvl_run = _lvl_use;
+	_lvl_step = (_lvl_target - _lvl_use) / float(frame_len);
+	_col_glide = (_colour != _colour_old);
+	get_colour_ramp(_col_run_c, _col_run_s, _col_rot_c, _col_rot_s, frame_len);
 	return true;
 }
 
@@ -519,9 +521,12 @@ void PhasedVoice::run_samples_side_by_side(PhasedVoice *const voice_arr[], int n
 		s[v] = voice._osc.get_sin();
 		stc[v] = voice._osc.get_step_cos();
 		sts[v] = voice._osc.get_step_sin();
-		voice.get_colour_ramp(col_c[v], col_s[v], rot_c[v], rot_s[v], nbr_spl);
-		lvl[v] = voice._lvl_use;
-		lvl_step[v] = (voice._lvl_target - voice._lvl_use) / float(nbr_spl);
+		col_c[v] = voice._col_run_c;
+		col_s[v] = voice._col_run_s;
+		rot_c[v] = voice._col_rot_c;
+		rot_s[v] = voice._col_rot_s;
+		lvl[v] = voice._lvl_run;
+		lvl_step[v] = voice._lvl_step;
 		fdbk[v] = voice._fdbk_state;
 	}
 	bank.start();
@@ -560,17 +565,18 @@ void PhasedVoice::run_samples_side_by_side(PhasedVoice *const voice_arr[], int n
 	_mm_store_ps(c, vc);
 	_mm_store_ps(s, vs);
 	_mm_store_ps(fdbk, vfdbk);
+	_mm_store_ps(lvl, vlvl);
+	_mm_store_ps(col_c, vcol_c);
+	_mm_store_ps(col_s, vcol_s);
 	for (int v = 0; v < nbr_voices; ++v)
 	{
 		PhasedVoice &voice = *voice_arr[v];
 		voice.with_current_network([&bank, v, nbr_spl](auto &net) { bank.store_lane(v, net, nbr_spl); });
 		voice._osc.set_phasor(c[v], s[v]);
 		voice._fdbk_state = fdbk[v];
-		if (voice._colour != voice._colour_old)
-		{
-			voice._col_cos = float(std::cos(TWO_PI * voice._colour));
-			voice._col_sin = float(std::sin(TWO_PI * voice._colour));
-		}
+		voice._lvl_run = lvl[v];
+		voice._col_run_c = col_c[v];
+		voice._col_run_s = col_s[v];
 		float *s0_ptr = voice._scratch_ptr->_buf[0].data();
 		float *s1_ptr = voice._scratch_ptr->_buf[1].data();
 		for (long i = 0; i < nbr_spl; ++i)
@@ -581,27 +587,44 @@ void PhasedVoice::run_samples_side_by_side(PhasedVoice *const voice_arr[], int n
 	}
 }
 
-void PhasedVoice::end_block(float *left_ptr, float *right_ptr, long nbr_spl)
+void PhasedVoice::end_piece(float *left_ptr, float *right_ptr, long pos, long nbr_spl)
 {
-	_lvl_use = _lvl_target;
-
 	if (!_band_on)
 	{
-		process_dist(nbr_spl);
+		process_dist(pos, nbr_spl);
 	}
 	else if (_band_dirty)
 	{
-		process_dist_bpf_v(nbr_spl);
-		_band_dirty = false;
+		process_dist_bpf_v(pos, nbr_spl);
 	}
 	else
 	{
-		process_dist_bpf_c(nbr_spl);
+		process_dist_bpf_c(pos, nbr_spl);
 	}
 
 	dsp::BasicMixing::mix_mat_2_2_vlrauto(left_ptr, right_ptr, _scratch_ptr->_buf[0].data(),
-	                                      _scratch_ptr->_buf[1].data(), nbr_spl, _pan_mat_old, _pan_mat);
+	                                      _scratch_ptr->_buf[1].data(), nbr_spl, _pan_mat_old, _pan_mat, pos,
+	                                      _frame_len);
+	if (pos + nbr_spl >= _frame_len)
+	{
+		end_frame();
+	}
+}
+
+// Every ramp has reached its end: the frame's targets become the next frame's start.
+void PhasedVoice::end_frame()
+{
+	_lvl_use = _lvl_target;
+	_gain_old = _gain;
 	_pan_mat_old = _pan_mat;
+	_band_q_old = _band_q;
+	_band_freq_old = _band_freq;
+	_band_dirty = false;
+	if (_col_glide)
+	{
+		_col_cos = float(std::cos(TWO_PI * _colour));
+		_col_sin = float(std::sin(TWO_PI * _colour));
+	}
 }
 
 void PhasedVoice::filter_band(long start, long nbr_spl)
@@ -611,22 +634,23 @@ void PhasedVoice::filter_band(long start, long nbr_spl)
 	dsp::Biquad::process_chains<2, 1, false>(chain_arr, data_arr, nbr_spl);
 }
 
-void PhasedVoice::clip_output(long start, long nbr_spl, float g0, float g1)
+void PhasedVoice::clip_output(long start, long nbr_spl, float g0, float g1, long first)
 {
 	float *s0_ptr = _scratch_ptr->_buf[0].data() + start;
 	float *s1_ptr = _scratch_ptr->_buf[1].data() + start;
-	const float step = (g1 - g0) / float(nbr_spl);
-	float g = g0;
+	// The gain of each sample from its place in the frame, so that a frame
+	// cut into pieces gets exactly the gains it gets in one.
+	const float step = (g1 - g0) / float(_frame_len);
+	auto gain_at = [=](long i) { return g0 + step * float(first + i); };
 	long i = 0;
-	// Four samples at a time through the table; the gains are still summed one
-	// step after the other, as in the one-by-one tail below.
+	// Four samples at a time through the table, with the same gains as the
+	// one-by-one tail below.
 	for (; i + 4 <= nbr_spl; i += 4)
 	{
 		alignas(16) float gain[4];
-		for (float &gg : gain)
+		for (int k = 0; k < 4; ++k)
 		{
-			gg = g;
-			g += step;
+			gain[k] = gain_at(i + k);
 		}
 		const __m128 vg = _mm_load_ps(gain);
 		_mm_storeu_ps(s0_ptr + i, _out_clipper.eval4(_mm_mul_ps(vg, _mm_loadu_ps(s0_ptr + i))));
@@ -634,51 +658,48 @@ void PhasedVoice::clip_output(long start, long nbr_spl, float g0, float g1)
 	}
 	for (; i < nbr_spl; ++i)
 	{
+		const float g = gain_at(i);
 		s0_ptr[i] = _out_clipper(g * s0_ptr[i]);
 		s1_ptr[i] = _out_clipper(g * s1_ptr[i]);
-		g += step;
 	}
 }
 
-void PhasedVoice::process_dist(long nbr_spl)
+void PhasedVoice::process_dist(long pos, long nbr_spl)
 {
-	clip_output(0, nbr_spl, _gain_old, _gain);
-	_gain_old = _gain;
+	clip_output(0, nbr_spl, _gain_old, _gain, pos);
 }
 
-void PhasedVoice::process_dist_bpf_c(long nbr_spl)
+void PhasedVoice::process_dist_bpf_c(long pos, long nbr_spl)
 {
 	filter_band(0, nbr_spl);
 	const float g1 = float(gain_modifier(_gain, _band_freq, _band_q));
 	const float g0 = (_gain == _gain_old) ? g1 : float(gain_modifier(_gain_old, _band_freq, _band_q));
-	clip_output(0, nbr_spl, g0, g1);
-	_gain_old = _gain;
+	clip_output(0, nbr_spl, g0, g1, pos);
 }
 
-void PhasedVoice::process_dist_bpf_v(long nbr_spl)
+// The band moves in sub-blocks laid on the frame, whatever the pieces.
+void PhasedVoice::process_dist_bpf_v(long pos, long nbr_spl)
 {
 	const double ln_q_old = std::log(double(_band_q_old));
 	const double ln_q = std::log(double(_band_q));
 	const double g0 = gain_modifier(_gain_old, _band_freq_old, _band_q_old);
 	const double g1 = gain_modifier(_gain, _band_freq, _band_q);
-	for (long start = 0; start < nbr_spl; start += BAND_SUB_BLOCK)
+	const double frame_len = double(_frame_len);
+	for (long start = pos; start < pos + nbr_spl;)
 	{
-		const long len = std::min(BAND_SUB_BLOCK, nbr_spl - start);
-		const long end = start + len;
-		const double r = double(end) / double(nbr_spl);
-		const double f = _band_freq_old + r * (double(_band_freq) - _band_freq_old);
-		const double q = std::exp(ln_q_old + r * (ln_q - ln_q_old));
+		const long end = std::min((start / BAND_SUB_BLOCK + 1) * BAND_SUB_BLOCK, pos + nbr_spl);
+		const long sub_end = std::min((start / BAND_SUB_BLOCK + 1) * BAND_SUB_BLOCK, _frame_len);
+		const double r_sub = double(sub_end) / frame_len;
+		const double f = _band_freq_old + r_sub * (double(_band_freq) - _band_freq_old);
+		const double q = std::exp(ln_q_old + r_sub * (ln_q - ln_q_old));
 		for (dsp::Filter2p &flt : _band_arr)
 		{
 			flt.set_freq(float(f));
 			flt.set_p2(float(q));
 			flt.update_eq();
 		}
-		filter_band(start, len);
-		const double r0 = double(start) / double(nbr_spl);
-		clip_output(start, len, float(g0 + r0 * (g1 - g0)), float(g0 + r * (g1 - g0)));
+		filter_band(start - pos, end - start);
+		clip_output(start - pos, end - start, float(g0), float(g1), start);
+		start = end;
 	}
-	_band_q_old = _band_q;
-	_band_freq_old = _band_freq;
-	_gain_old = _gain;
 }

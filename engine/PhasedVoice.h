@@ -76,16 +76,21 @@ public:
 	void set_sample_freq(float fs);
 	void clear_buffers();
 	void tick(long nbr_spl);
-	// Adds the voice onto left and right (which may be one buffer); nbr_spl <= 256.
-	// The same as begin_block, then run_samples and end_block when it sounds.
+	// Adds the voice onto left and right (which may be one buffer) for a
+	// whole frame of nbr_spl <= 256 samples: begin_frame, then run_samples
+	// and end_piece over the frame when it sounds.
 	void process_block_mix(float *left_ptr, float *right_ptr, const float *in_ptr, long nbr_spl);
 
-	// The three steps of a block, so that the engine can run the per-sample
-	// part of several voices side by side. begin_block anchors the oscillator
-	// and tells whether the voice sounds at all in this block.
-	bool begin_block(long nbr_spl);
+	// A frame is a fixed stretch of time over which every value ramps from
+	// where it was to where the last control step put it. The host's blocks
+	// may cut a frame into pieces: each piece takes its part of the ramps, so
+	// the sound does not depend on how the host cuts the audio.
+	// begin_frame anchors the oscillator, sets up the ramps and tells whether
+	// the voice sounds at all in this frame; then run_samples and end_piece
+	// for each piece in order, pos being the piece's start within the frame.
+	bool begin_frame(long frame_len);
 	void run_samples(const float *in_ptr, long nbr_spl);
-	void end_block(float *left_ptr, float *right_ptr, long nbr_spl);
+	void end_piece(float *left_ptr, float *right_ptr, long pos, long nbr_spl);
 	// run_samples of up to four sounding voices at once, one per register lane;
 	// each voice gets exactly what its own run_samples would give it.
 	static void run_samples_side_by_side(PhasedVoice *const voice_arr[], int nbr_voices, const float *in_ptr,
@@ -130,20 +135,23 @@ private:
 	// Applies fnc to the current network as its concrete type.
 	template <class F>
 	void with_current_network(F fnc);
-	// Colour phasor at the first sample and its per-sample rotation (1, 0 when constant).
+	// Colour phasor at the frame's first sample and its per-sample rotation (1, 0 when constant).
 	void get_colour_ramp(float &col_c, float &col_s, float &rot_c, float &rot_s, long nbr_spl) const;
+	void end_frame();
 	template <class NET, bool FDBK>
 	void process_samples(NET &net, const float *in_ptr, long nbr_spl);
 	void update_osc_phase(long nbr_spl);
 	void update_bpf();
 	void update_pan_matrix();
-	void process_dist(long nbr_spl);
-	void process_dist_bpf_c(long nbr_spl);
-	void process_dist_bpf_v(long nbr_spl);
+	void process_dist(long pos, long nbr_spl);
+	void process_dist_bpf_c(long pos, long nbr_spl);
+	void process_dist_bpf_v(long pos, long nbr_spl);
 	// Both band filters over their scratch channels, side by side.
 	void filter_band(long start, long nbr_spl);
-	// Saturates both scratch channels, gain ramping from g0 by (g1 - g0) / n per sample.
-	void clip_output(long start, long nbr_spl, float g0, float g1);
+	// Saturates nbr_spl samples of both scratch channels from start, the gain
+	// ramping from g0 to g1 across the frame; first is the first sample's
+	// place in the frame.
+	void clip_output(long start, long nbr_spl, float g0, float g1, long first);
 
 	rivo::TimeUnit *_time_unit_ptr = nullptr;
 	ParamVoiceGain *_gain_ptr = nullptr;
@@ -175,7 +183,16 @@ private:
 	double _rate = 1;
 	bool _hold = false;
 	float _lvl_target = 0;
-	float _lvl_use = 0;
+	float _lvl_use = 0;   // at the frame's start
+	float _lvl_run = 0;   // where the frame's ramp has got to
+	float _lvl_step = 0;  // per sample
+	long _frame_len = 1;
+	// The colour phasor where the frame's ramp has got to, and its rotation per sample.
+	float _col_run_c = 1;
+	float _col_run_s = 0;
+	float _col_rot_c = 1;
+	float _col_rot_s = 0;
+	bool _col_glide = false;
 	float _colour = 0;
 	float _colour_old = 0;
 	int _index = -1;

@@ -98,6 +98,7 @@ void PreFilter::set_sample_freq(float fs)
 
 void PreFilter::tick(long nbr_spl)
 {
+	_frame_len = nbr_spl;
 	_x_lfo.tick(nbr_spl);
 	_y_lfo.tick(nbr_spl);
 	_in_gain_old = _in_gain;
@@ -195,7 +196,7 @@ void PreFilter::update_gain()
 	_out_gain = float(_tone_vol_ptr->get_val()) * _master_vol;
 }
 
-void PreFilter::filter_chains(int nbr_chn, float *const data_arr[2], long nbr_spl)
+void PreFilter::filter_chains(int nbr_chn, float *const data_arr[2], long nbr_spl, long pos)
 {
 	dsp::Biquad *const chain_arr[2][NBR_FILTERS] = {
 	   {&_filter_arr[0][0], &_filter_arr[0][1], &_filter_arr[0][2], &_filter_arr[0][3]},
@@ -203,40 +204,41 @@ void PreFilter::filter_chains(int nbr_chn, float *const data_arr[2], long nbr_sp
 	// The first filter of each chain keeps the recursion out of subnormal numbers.
 	if (nbr_chn == 2)
 	{
-		dsp::Biquad::process_chains<2, NBR_FILTERS, true>(chain_arr, data_arr, nbr_spl);
+		dsp::Biquad::process_chains<2, NBR_FILTERS, true>(chain_arr, data_arr, nbr_spl, pos, _frame_len);
 	}
 	else
 	{
-		dsp::Biquad::process_chains<1, NBR_FILTERS, true>(chain_arr, data_arr, nbr_spl);
+		dsp::Biquad::process_chains<1, NBR_FILTERS, true>(chain_arr, data_arr, nbr_spl, pos, _frame_len);
 	}
 }
 
-void PreFilter::process_block_1_1(float *tone_ptr, float *bus0_ptr, const float *in_ptr, long nbr_spl)
+void PreFilter::process_block_1_1(float *tone_ptr, float *bus0_ptr, const float *in_ptr, long nbr_spl, long pos)
 {
-	dsp::BasicMixing::copy_1_1_vlrauto(tone_ptr, in_ptr, nbr_spl, _in_gain_old, _in_gain);
+	dsp::BasicMixing::copy_1_1_vlrauto(tone_ptr, in_ptr, nbr_spl, _in_gain_old, _in_gain, pos, _frame_len);
 	float *const data_arr[2] = {tone_ptr, nullptr};
-	filter_chains(1, data_arr, nbr_spl);
-	dsp::BasicMixing::copy_1_1_vlrauto(bus0_ptr, tone_ptr, nbr_spl, _out_gain_old, _out_gain);
+	filter_chains(1, data_arr, nbr_spl, pos);
+	dsp::BasicMixing::copy_1_1_vlrauto(bus0_ptr, tone_ptr, nbr_spl, _out_gain_old, _out_gain, pos, _frame_len);
 }
 
-void PreFilter::process_block_2_1(float *tone_ptr, float *bus0_ptr, const float *const in_ptr_arr[2], long nbr_spl)
+void PreFilter::process_block_2_1(float *tone_ptr, float *bus0_ptr, const float *const in_ptr_arr[2], long nbr_spl,
+                                  long pos)
 {
-	dsp::BasicMixing::copy_2_1_vlrauto(tone_ptr, in_ptr_arr[0], in_ptr_arr[1], nbr_spl, 0.5f * _in_gain_old,
-	                                   0.5f * _in_gain);
+	dsp::BasicMixing::copy_2_1_vlrauto(tone_ptr, in_ptr_arr[0], in_ptr_arr[1], nbr_spl,
+	                                   0.5f * _in_gain_old, 0.5f * _in_gain, pos, _frame_len);
 	float *const data_arr[2] = {tone_ptr, nullptr};
-	filter_chains(1, data_arr, nbr_spl);
-	dsp::BasicMixing::copy_1_1_vlrauto(bus0_ptr, tone_ptr, nbr_spl, _out_gain_old, _out_gain);
+	filter_chains(1, data_arr, nbr_spl, pos);
+	dsp::BasicMixing::copy_1_1_vlrauto(bus0_ptr, tone_ptr, nbr_spl, _out_gain_old, _out_gain, pos, _frame_len);
 }
 
 void PreFilter::process_block_2_2(float *tone_ptr, float *const bus_ptr_arr[2], const float *const in_ptr_arr[2],
-                                  long nbr_spl)
+                                  long nbr_spl, long pos)
 {
 	dsp::BasicMixing::copy_2_2_vlrauto(bus_ptr_arr[0], bus_ptr_arr[1], in_ptr_arr[0], in_ptr_arr[1], nbr_spl,
-	                                   _in_gain_old, _in_gain);
-	filter_chains(2, bus_ptr_arr, nbr_spl);
+	                                   _in_gain_old, _in_gain, pos, _frame_len);
+	filter_chains(2, bus_ptr_arr, nbr_spl, pos);
 	dsp::BasicMixing::copy_2_1_v(tone_ptr, bus_ptr_arr[0], bus_ptr_arr[1], nbr_spl, 0.5f);
 	dsp::BasicMixing::copy_2_2_vlrauto(bus_ptr_arr[0], bus_ptr_arr[1], bus_ptr_arr[0], bus_ptr_arr[1], nbr_spl,
-	                                   _out_gain_old, _out_gain);
+	                                   _out_gain_old, _out_gain, pos, _frame_len);
 }
 
 void PreFilter::set_master_vol(float vol)

@@ -33,14 +33,19 @@ public:
 	void init(rivo::PluginInternal &registry);
 	void set_default_state();
 	void set_sample_freq(float fs);
+	// The control step at the start of a frame of nbr_spl samples.
 	void tick(long nbr_spl);
+	// A piece of nbr_spl samples of the frame, starting pos samples into it;
+	// the gains and the filters ramp across the whole frame, so the pieces
+	// together sound as the frame processed at once.
 	// Mono in.
-	void process_block_1_1(float *tone_ptr, float *bus0_ptr, const float *in_ptr, long nbr_spl);
+	void process_block_1_1(float *tone_ptr, float *bus0_ptr, const float *in_ptr, long nbr_spl, long pos = 0);
 	// Stereo in, mono out: the half sum.
-	void process_block_2_1(float *tone_ptr, float *bus0_ptr, const float *const in_ptr_arr[2], long nbr_spl);
+	void process_block_2_1(float *tone_ptr, float *bus0_ptr, const float *const in_ptr_arr[2], long nbr_spl,
+	                       long pos = 0);
 	// Stereo in and out.
 	void process_block_2_2(float *tone_ptr, float *const bus_ptr_arr[2], const float *const in_ptr_arr[2],
-	                       long nbr_spl);
+	                       long nbr_spl, long pos = 0);
 	void set_master_vol(float vol);
 	void report_tempo_change();
 	void clear_buffers();
@@ -74,7 +79,7 @@ private:
 	void update_filters();
 	void update_gain();
 	// Both chains (or the left one alone) in one pass.
-	void filter_chains(int nbr_chn, float *const data_arr[2], long nbr_spl);
+	void filter_chains(int nbr_chn, float *const data_arr[2], long nbr_spl, long pos);
 
 	ParamToneVol *_tone_vol_ptr = nullptr;
 	rivo::FullLfoParam<ToneXModifier> _x_lfo;
@@ -86,6 +91,7 @@ private:
 	float _sample_freq = 44100;
 	float _master_vol = 1;
 	float _in_gain = 1;
+	long _frame_len = 1;
 	float _in_gain_old = 1;
 	float _out_gain = 1;
 	float _out_gain_old = 1;

@@ -270,6 +270,7 @@ void TarvelleDsp::sync_clear_buffers()
 
 void TarvelleDsp::do_clear()
 {
+	_frame_pos = 0;
 	update_param();
 	_pre_filter.clear_buffers();
 	for (auto &voice : _voice_arr)
@@ -317,12 +318,36 @@ void TarvelleDsp::process_block(float **out, const float **in, long nbr_spl)
 	}
 	_stereo_in = (_host_ptr == nullptr) || _host_ptr->is_input_connected(0, 1);
 	_stereo_out = (_host_ptr == nullptr) || _host_ptr->is_output_connected(0, 1);
-	for (long pos = 0; pos < nbr_spl; pos += FRAME_LEN)
+	for (long pos = 0; pos < nbr_spl;)
 	{
-		const long len = std::min(long(FRAME_LEN), nbr_spl - pos);
+		if (_frame_pos == 0)
+		{
+			start_frame();
+		}
+		const long len = std::min(long(FRAME_LEN) - _frame_pos, nbr_spl - pos);
 		float *out_arr[2] = {out[0] + pos, _stereo_out ? out[1] + pos : nullptr};
 		const float *in_arr[2] = {in[0] + pos, _stereo_in ? in[1] + pos : nullptr};
 		process_frame(out_arr, in_arr, len);
+		_frame_pos = (_frame_pos + len) % FRAME_LEN;
+		pos += len;
+	}
+}
+
+void TarvelleDsp::start_frame()
+{
+	update_param();
+	_pre_filter.tick(FRAME_LEN);
+	_nbr_active = 0;
+	for (auto &voice : _voice_arr)
+	{
+		voice.tick(FRAME_LEN);
+	}
+	for (auto &voice : _voice_arr)
+	{
+		if (voice.begin_frame(FRAME_LEN))
+		{
+			_active_arr[_nbr_active++] = &voice;
+		}
 	}
 }
 
@@ -337,12 +362,6 @@ void TarvelleDsp::copy_sanitized(float *dst_ptr, const float *src_ptr, long nbr_
 
 void TarvelleDsp::process_frame(float **out, const float **in, long nbr_spl)
 {
-	update_param();
-	_pre_filter.tick(nbr_spl);
-	for (auto &voice : _voice_arr)
-	{
-		voice.tick(nbr_spl);
-	}
 	// The host's buffers may be shared between input and output, and may hold
 	// NaN or infinities: the engine works on a cleaned copy.
 	copy_sanitized(_in_buf[0].data(), in[0], nbr_spl);
@@ -366,11 +385,11 @@ void TarvelleDsp::process_frame_dest_stereo(float **out, const float *const in_p
 	float *bus_arr[2] = {_bus_buf[0].data(), _bus_buf[1].data()};
 	if (_stereo_in)
 	{
-		_pre_filter.process_block_2_2(_tone_buf.data(), bus_arr, in_ptr_arr, nbr_spl);
+		_pre_filter.process_block_2_2(_tone_buf.data(), bus_arr, in_ptr_arr, nbr_spl, _frame_pos);
 	}
 	else
 	{
-		_pre_filter.process_block_1_1(_tone_buf.data(), bus_arr[0], in_ptr_arr[0], nbr_spl);
+		_pre_filter.process_block_1_1(_tone_buf.data(), bus_arr[0], in_ptr_arr[0], nbr_spl, _frame_pos);
 		dsp::BasicMixing::copy_1_1(bus_arr[1], bus_arr[0], nbr_spl);
 	}
 	process_frame_voice_mix(bus_arr[0], bus_arr[1], _tone_buf.data(), nbr_spl);
@@ -389,11 +408,11 @@ void TarvelleDsp::process_frame_dest_mono(float *out_ptr, const float *const in_
 	float *bus_ptr = _bus_buf[0].data();
 	if (_stereo_in)
 	{
-		_pre_filter.process_block_2_1(_tone_buf.data(), bus_ptr, in_ptr_arr, nbr_spl);
+		_pre_filter.process_block_2_1(_tone_buf.data(), bus_ptr, in_ptr_arr, nbr_spl, _frame_pos);
 	}
 	else
 	{
-		_pre_filter.process_block_1_1(_tone_buf.data(), bus_ptr, in_ptr_arr[0], nbr_spl);
+		_pre_filter.process_block_1_1(_tone_buf.data(), bus_ptr, in_ptr_arr[0], nbr_spl, _frame_pos);
 	}
 	process_frame_voice_mix(bus_ptr, bus_ptr, _tone_buf.data(), nbr_spl);
 	if (_accumulate)
@@ -410,26 +429,17 @@ void TarvelleDsp::process_frame_voice_mix(float *left_ptr, float *right_ptr, con
 {
 	// The per-sample parts of the sounding voices run side by side: their
 	// feedback loops then overlap instead of waiting for each other.
-	PhasedVoice *active_arr[NBR_VOICES];
-	int nbr_active = 0;
-	for (auto &voice : _voice_arr)
+	if (_nbr_active >= 2)
 	{
-		if (voice.begin_block(nbr_spl))
-		{
-			active_arr[nbr_active++] = &voice;
-		}
+		PhasedVoice::run_samples_side_by_side(_active_arr, _nbr_active, tone_ptr, nbr_spl, _voice_bank);
 	}
-	if (nbr_active >= 2)
+	else if (_nbr_active == 1)
 	{
-		PhasedVoice::run_samples_side_by_side(active_arr, nbr_active, tone_ptr, nbr_spl, _voice_bank);
+		_active_arr[0]->run_samples(tone_ptr, nbr_spl);
 	}
-	else if (nbr_active == 1)
+	for (int v = 0; v < _nbr_active; ++v)
 	{
-		active_arr[0]->run_samples(tone_ptr, nbr_spl);
-	}
-	for (int v = 0; v < nbr_active; ++v)
-	{
-		active_arr[v]->end_block(left_ptr, right_ptr, nbr_spl);
+		_active_arr[v]->end_piece(left_ptr, right_ptr, _frame_pos, nbr_spl);
 	}
 	if (right_ptr != left_ptr)
 	{

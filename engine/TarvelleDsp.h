@@ -146,6 +146,11 @@ private:
 
 	void update_param();
 	void process_block(float **out, const float **in, long nbr_spl);
+	// Frames lie on a fixed grid of FRAME_LEN samples, whatever the host's
+	// blocks: the control step runs at each frame's start, and a block that
+	// ends inside a frame leaves the rest of it to the next one.
+	void start_frame();
+	// A piece of nbr_spl samples of the current frame, from _frame_pos on.
 	void process_frame(float **out, const float **in, long nbr_spl);
 	void process_frame_dest_mono(float *out_ptr, const float *const in_ptr_arr[2], long nbr_spl);
 	void process_frame_dest_stereo(float **out, const float *const in_ptr_arr[2], long nbr_spl);
@@ -180,4 +185,8 @@ private:
 	// One scratch per voice: voices that run side by side need theirs at once.
 	basic::Array<SharedTempBuf, NBR_VOICES> _voice_scratch_arr;
 	dsp::Phase90IirX4 _voice_bank;
+	long _frame_pos = 0;  // samples of the current frame already processed
+	// The voices sounding in the current frame, chosen at its start.
+	PhasedVoice *_active_arr[NBR_VOICES] = {};
+	int _nbr_active = 0;
 };

@@ -89,6 +89,23 @@ double measure(int param_index, long block)
 	return zipper_db(l, size_t(FS / 4));
 }
 
+// Square LFO on the manual phase, as the factory program "Perforator" has it.
+double measure_square(long block)
+{
+	EngineFixture fx{float(FS)};
+	fx.set(Idx::voice(0, Idx::GAIN), 1.0);
+	fx.set(Idx::voice(0, Idx::HOLD), 1);
+	fx.set(Idx::voice(0, Idx::FDBK_LVL), 0.6);
+	const int man = Idx::voice(0, Idx::MAN_PHASE);
+	fx.set(man + Idx::LFO_PER, 1.0 / 8);
+	fx.set(man + Idx::LFO_WF, 2);
+	fx.set(man + Idx::LFO_DEPTH, 0.7);
+	const std::vector<float> in = sine220(long(FS));
+	std::vector<float> l, r;
+	fx.render(in, in, l, r, block);
+	return zipper_db(l, size_t(FS / 4));
+}
+
 }  // namespace
 
 // An 8 Hz full-depth LFO on the feedback level or on "Tone Y" moves values
@@ -100,5 +117,19 @@ TEST(EngineSmoothness, ModulatedFeedbackAndToneDoNotZip)
 	{
 		EXPECT_LT(measure(Idx::voice(0, Idx::FDBK_LVL), block), -85) << block;
 		EXPECT_LT(measure(Idx::TONE_Y, block), -85) << block;
+	}
+}
+
+// A square LFO on the manual phase (as "Perforator" has it) changes the phase
+// at once; the change glides over a frame of fixed length, whatever the
+// host's block size. Before frames lay on a fixed grid, 1-sample blocks left
+// -33 dB above 8 kHz, 256-sample blocks -69.5 dB.
+TEST(EngineSmoothness, SuddenChangesSoundTheSameAtEveryBlockSize)
+{
+	const double at_256 = measure_square(256);
+	EXPECT_LT(at_256, -65);
+	for (long block : {1L, 32L, 4096L})
+	{
+		EXPECT_NEAR(measure_square(block), at_256, 1.0) << block;
 	}
 }

@@ -475,7 +475,7 @@ TEST(EngineVoices, SideBySideGivesEachVoiceExactlyItsOwnResult)
 			alone.voice[k].tick(n);
 			together.voice[k].tick(n);
 			alone.voice[k].process_block_mix(la.data(), ra.data(), in.data(), n);
-			if (together.voice[k].begin_block(n))
+			if (together.voice[k].begin_frame(n))
 			{
 				active[nbr++] = &together.voice[k];
 			}
@@ -485,7 +485,7 @@ TEST(EngineVoices, SideBySideGivesEachVoiceExactlyItsOwnResult)
 		PhasedVoice::run_samples_side_by_side(active, nbr, in.data(), n, bank);
 		for (int v = 0; v < nbr; ++v)
 		{
-			active[v]->end_block(lb.data(), rb.data(), n);
+			active[v]->end_piece(lb.data(), rb.data(), 0, n);
 		}
 		ASSERT_EQ(la, lb) << "block " << blk;
 		ASSERT_EQ(ra, rb) << "block " << blk;
