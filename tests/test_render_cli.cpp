@@ -438,7 +438,8 @@ TEST_F(RenderCli, AutomationAndProgramChangesLandOnTheirSamples)
 			ASSERT_GE(level[i], level[i - 1]) << i;
 		}
 	}
-	const auto &program = read_audio(path("out.wav")).chn[1];
+	const Audio out = read_audio(path("out.wav"));
+	const auto &program = out.chn[1];
 	EXPECT_EQ(program[11024], 0.0f);
 	EXPECT_EQ(program[11025], 1.0f);
 	EXPECT_EQ(program[44099], 1.0f);
