@@ -14,6 +14,8 @@
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <stdexcept>
+#include <utility>
 
 namespace rivo
 {
@@ -37,6 +39,11 @@ Vst2Plugin::Vst2Plugin(audioMasterCallback host_callback, DspInterface *dsp_ptr,
 , _dsp_ptr(dsp_ptr)
 , _gui_ptr(gui_ptr)
 {
+	if (_bank.get_nbr_prog() < 1)
+	{
+		// Every program call needs a current program.
+		throw std::invalid_argument("Vst2Plugin::Vst2Plugin : the bank holds no program.");
+	}
 	_prio_list.set_nbr_param(_dsp_ptr->get_nbr_param());
 	count_nbr_in_out_chn();
 	setNumInputs(_nbr_in_chn);
@@ -81,17 +88,30 @@ void Vst2Plugin::set_default_state()
 	}
 }
 
-void Vst2Plugin::restore()
+void Vst2Plugin::restore() noexcept
 {
 	if (_restored)
 	{
 		return;
 	}
 	_restored = true;
-	_dsp_ptr->restore();
-	if (_gui_ptr)
+	// Run from the destructors: a failure here must not end the host.
+	try
 	{
-		_gui_ptr->restore();
+		_dsp_ptr->restore();
+	}
+	catch (...)
+	{
+	}
+	try
+	{
+		if (_gui_ptr)
+		{
+			_gui_ptr->restore();
+		}
+	}
+	catch (...)
+	{
 	}
 }
 
@@ -202,8 +222,19 @@ bool Vst2Plugin::set_param_pi_and_host(long index, float nval, int prio)
 
 void Vst2Plugin::set_program_pi_and_host(const ProgramSlot &slot, int prio, bool release, bool notify_host)
 {
-	const std::lock_guard<std::recursive_mutex> lock(_bank_mutex);
-	apply_program(slot, prio, release, notify_host);
+	std::vector<std::pair<int, float>> automation;
+	{
+		const std::lock_guard<std::recursive_mutex> lock(_bank_mutex);
+		apply_program(slot, prio, release, notify_host ? &automation : nullptr);
+	}
+	// The host hears of it once the lock is free: a host taking its own lock
+	// in these calls while another of its threads asks for a chunk must not
+	// find ours held.
+	for (const auto &a : automation)
+	{
+		call_host(audioMasterAutomate, a.first, 0, nullptr, a.second);
+	}
+	updateDisplay();
 }
 
 void Vst2Plugin::sync_cur_slot()
@@ -216,7 +247,8 @@ void Vst2Plugin::sync_cur_slot()
 	}
 }
 
-void Vst2Plugin::apply_program(const ProgramSlot &slot, int prio, bool release, bool notify_host)
+void Vst2Plugin::apply_program(const ProgramSlot &slot, int prio, bool release,
+                               std::vector<std::pair<int, float>> *automation_ptr)
 {
 	const double now = sys::get_time_stamp();
 	const int nbr_param = std::min(slot.get_nbr_param(), _dsp_ptr->get_nbr_param());
@@ -232,9 +264,9 @@ void Vst2Plugin::apply_program(const ProgramSlot &slot, int prio, bool release, 
 			{
 				_gui_ptr->set_param(i, nval, prio);
 			}
-			if (notify_host)
+			if (automation_ptr != nullptr)
 			{
-				call_host(audioMasterAutomate, i, 0, nullptr, nval);
+				automation_ptr->emplace_back(i, nval);
 			}
 			if (release)
 			{
@@ -242,7 +274,6 @@ void Vst2Plugin::apply_program(const ProgramSlot &slot, int prio, bool release, 
 			}
 		}
 	}
-	updateDisplay();
 }
 
 void Vst2Plugin::setParameter(VstInt32 index, float value)
@@ -311,22 +342,27 @@ void Vst2Plugin::processReplacing(float **inputs, float **outputs, VstInt32 nbr_
 
 void Vst2Plugin::setProgram(VstInt32 program)
 {
-	if (program < 0 || program >= _bank.get_nbr_prog())
+	if (program < 0 || program >= _nbr_programs)
 	{
 		return;
 	}
-	const std::lock_guard<std::recursive_mutex> lock(_bank_mutex);
-	const VstInt32 old_program = getProgram();
-	try
 	{
-		// What was edited in the program being left stays with it.
-		sync_cur_slot();
-		select_program(program);
+		// A host changing programs from its audio thread may wait here for a
+		// chunk being written on another thread (tens of microseconds).
+		const std::lock_guard<std::recursive_mutex> lock(_bank_mutex);
+		const VstInt32 old_program = getProgram();
+		try
+		{
+			// What was edited in the program being left stays with it.
+			sync_cur_slot();
+			select_program(program);
+		}
+		catch (...)
+		{
+			AudioEffectX::setProgram(old_program);
+		}
 	}
-	catch (...)
-	{
-		AudioEffectX::setProgram(old_program);
-	}
+	updateDisplay();
 }
 
 // Callers hold _bank_mutex. Allocates nothing: slots keep room for a whole
@@ -334,7 +370,7 @@ void Vst2Plugin::setProgram(VstInt32 program)
 void Vst2Plugin::select_program(VstInt32 program)
 {
 	AudioEffectX::setProgram(program);
-	apply_program(_bank[program], PRIO_PROGRAM, true, false);
+	apply_program(_bank[program], PRIO_PROGRAM, true, nullptr);
 }
 
 void Vst2Plugin::setProgramName(char *name)
@@ -393,11 +429,14 @@ VstInt32 Vst2Plugin::getChunk(void **data, bool is_preset)
 	{
 		return 0;
 	}
-	_chunk_buf.assign(size_t(size), 0);
+	// One buffer per kind: a host asking for a program and a bank from two
+	// threads keeps each answer until its next call of that kind.
+	std::vector<unsigned char> &buf = is_preset ? _prog_chunk_buf : _bank_chunk_buf;
+	buf.assign(size_t(size), 0);
 	int ret = 0;
 	if (is_preset)
 	{
-		ret = use_cur_slot().write_to_memory(_chunk_buf.data(), size);
+		ret = use_cur_slot().write_to_memory(buf.data(), size);
 	}
 	else
 	{
@@ -410,13 +449,13 @@ VstInt32 Vst2Plugin::getChunk(void **data, bool is_preset)
 			const long flags = marked[i].get_flags();
 			marked[i].set_flags(i == cur ? (flags | CUR_PROG_FLAG) : (flags & ~CUR_PROG_FLAG));
 		}
-		ret = marked.write_to_memory(_chunk_buf.data(), size);
+		ret = marked.write_to_memory(buf.data(), size);
 	}
 	if (ret != 0)
 	{
 		return 0;
 	}
-	*data = _chunk_buf.data();
+	*data = buf.data();
 	return VstInt32(size);
 }
 
@@ -444,7 +483,16 @@ bool Vst2Plugin::sanitize_values(ProgramSlot &slot)
 
 VstInt32 Vst2Plugin::setChunk(void *data, VstInt32 size, bool is_preset)
 {
-	const auto *data_ptr = static_cast<const unsigned char *>(data);
+	const VstInt32 taken = set_chunk_locked(static_cast<const unsigned char *>(data), size, is_preset);
+	if (taken != 0)
+	{
+		updateDisplay();
+	}
+	return taken;
+}
+
+VstInt32 Vst2Plugin::set_chunk_locked(const unsigned char *data_ptr, VstInt32 size, bool is_preset)
+{
 	const std::lock_guard<std::recursive_mutex> lock(_bank_mutex);
 	// Everything is read and checked aside; the stored state changes only
 	// once the whole chunk proved to fit, so a refused chunk changes nothing.
@@ -460,9 +508,18 @@ VstInt32 Vst2Plugin::setChunk(void *data, VstInt32 size, bool is_preset)
 		{
 			return 0;
 		}
+		const ProgramSlot old(slot);
 		slot = tmp;
-		// As for a bank: a host that restores a program expects to hear it.
-		select_program(getProgram());
+		try
+		{
+			// As for a bank: a host that restores a program expects to hear it.
+			select_program(getProgram());
+		}
+		catch (...)
+		{
+			slot = old;
+			throw;
+		}
 		return 1;
 	}
 	if (size != _bank.get_object_size())
@@ -489,9 +546,20 @@ VstInt32 Vst2Plugin::setChunk(void *data, VstInt32 size, bool is_preset)
 			tmp[i].set_flags(flags & ~CUR_PROG_FLAG);
 		}
 	}
+	BankManager old(_bank);
+	const VstInt32 old_prog = getProgram();
 	_bank = tmp;
-	// The engine takes the marked (else the current) program over at once.
-	select_program(cur_prog);
+	try
+	{
+		// The engine takes the marked (else the current) program over at once.
+		select_program(cur_prog);
+	}
+	catch (...)
+	{
+		_bank = old;
+		AudioEffectX::setProgram(old_prog);
+		throw;
+	}
 	return 1;
 }
 
@@ -574,7 +642,7 @@ bool Vst2Plugin::string2parameter(VstInt32 index, char *text)
 
 bool Vst2Plugin::getProgramNameIndexed(VstInt32 /*category*/, VstInt32 index, char *text)
 {
-	if (index < 0 || index >= _bank.get_nbr_prog())
+	if (index < 0 || index >= _nbr_programs)
 	{
 		return false;
 	}
@@ -585,7 +653,7 @@ bool Vst2Plugin::getProgramNameIndexed(VstInt32 /*category*/, VstInt32 index, ch
 
 bool Vst2Plugin::copyProgram(VstInt32 destination)
 {
-	if (destination < 0 || destination >= _bank.get_nbr_prog())
+	if (destination < 0 || destination >= _nbr_programs)
 	{
 		return false;
 	}

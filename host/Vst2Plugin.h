@@ -13,6 +13,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rivo
@@ -30,7 +31,8 @@ public:
 	// In bank chunks, this bit of a program's flags marks the program playing.
 	static constexpr long CUR_PROG_FLAG = 1;
 
-	// Takes ownership of dsp and gui (gui may be null).
+	// Takes ownership of dsp and gui (gui may be null). The bank must hold at
+	// least one program (std::invalid_argument otherwise).
 	Vst2Plugin(audioMasterCallback host_callback, DspInterface *dsp_ptr, GuiInterface *gui_ptr,
 	           const BankManager &bank, long unique_id);
 	~Vst2Plugin() override;
@@ -38,7 +40,7 @@ public:
 	void set_rel_plugin_dir(const char *dir_0);
 	void init();
 	void set_default_state();
-	void restore();
+	void restore() noexcept;
 
 	// Loads the "KTPB" resource of that name; 0 on success, -1 when it is missing.
 	static int load_bank_from_rsc(const char *name_0, BankManager &bank);
@@ -118,7 +120,11 @@ private:
 	// reaches only them, lock-free); the stored slot is brought up to date
 	// whenever it is read or left. Callers hold _bank_mutex.
 	void sync_cur_slot();
-	void apply_program(const ProgramSlot &slot, int prio, bool release, bool notify_host);
+	// Callers hold _bank_mutex; with automation_ptr, the values the host is
+	// to be told of are added there, to be sent once the lock is free.
+	void apply_program(const ProgramSlot &slot, int prio, bool release,
+	                   std::vector<std::pair<int, float>> *automation_ptr);
+	VstInt32 set_chunk_locked(const unsigned char *data_ptr, VstInt32 size, bool is_preset);
 	void select_program(VstInt32 program);
 	// The slot layout every stored program has, so that whatever is taken in
 	// can be written out again.
@@ -139,7 +145,9 @@ private:
 	std::vector<StereoIndex> _in_index_arr;
 	std::vector<StereoIndex> _out_index_arr;
 	std::string _rel_plugin_dir;
-	std::vector<unsigned char> _chunk_buf;  // stays valid until the next getChunk
+	// Each stays valid until the next getChunk of its kind.
+	std::vector<unsigned char> _prog_chunk_buf;
+	std::vector<unsigned char> _bank_chunk_buf;
 	// Serialises the dispatcher-side calls that read or replace programs
 	// (chunks, program changes and names). The audio thread never takes it:
 	// host automation and processing touch only atomics.

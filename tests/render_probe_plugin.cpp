@@ -29,7 +29,11 @@ VstIntPtr dispatch(AEffect *e, VstInt32 opcode, VstInt32 index, VstIntPtr value,
 	switch (opcode)
 	{
 	case effClose: delete &p; return 1;
-	case effSetProgram: p.program = VstInt32(value); return 0;
+	case effSetProgram:
+		// A program sets every parameter, as a real one does.
+		p.program = VstInt32(value);
+		p.level = 0;
+		return 0;
 	case effGetProgram: return p.program;
 	case effGetProgramNameIndexed:
 		if (index < 0 || index > 2)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <new>
@@ -91,8 +92,10 @@ TEST(EngineAlloc, ProgramChangesAndAutomationAllocateNothing)
 	rivo::BankManager bank = make_engine_bank(16);
 	for (int i = 0; i < bank.get_nbr_prog(); ++i)
 	{
-		bank[i].set_name(std::string(size_t(1 + 4 * i), char('a' + i)));  // up to 61 characters
+		// The longest last, so a change to it must grow any name it replaces.
+		bank[i].set_name(std::string(size_t(std::min(1 + 4 * i, 63)), char('a' + i)));  // up to 63 characters
 	}
+	bank[15].set_name(std::string(63, 'z'));
 	const auto plugin_ptr = make_plugin(nullptr, std::make_unique<TarvelleDsp>(), bank);
 	AEffect *effect = plugin_ptr->getAeffect();
 	std::vector<float> in(512, 0.25f), l(512), r(512);

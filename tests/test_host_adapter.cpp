@@ -74,8 +74,10 @@ TEST(HostAdapter, NoExceptionReachesTheHost)
 	effect->setParameter(effect, 3, 0.75f);
 	EXPECT_EQ(effect->getParameter(effect, 3), 0.0f);
 	char text[64] = "untouched";
-	EXPECT_EQ(effect->dispatcher(effect, effGetParamDisplay, 3, 0, text, 0), 0);
-	EXPECT_EQ(effect->dispatcher(effect, effSetProgram, 0, 2, nullptr, 0), 0);
+	effect->dispatcher(effect, effGetParamDisplay, 3, 0, text, 0);
+	EXPECT_STREQ(text, "untouched");
+	effect->dispatcher(effect, effSetProgram, 0, 2, nullptr, 0);
+	EXPECT_EQ(effect->dispatcher(effect, effGetProgram, 0, 0, nullptr, 0), 0);
 	EXPECT_EQ(effect->dispatcher(effect, effGetChunk, 1, 0, &data, 0), 0);
 
 	dsp.failing = false;
@@ -85,4 +87,11 @@ TEST(HostAdapter, NoExceptionReachesTheHost)
 	          before);
 	effect->processReplacing(effect, ins, outs, 256);
 	EXPECT_NE(l, std::vector<float>(256, 0.0f));
+}
+
+// Every program call needs a current program: a bank without one is refused
+// when the plug-in is built, not met later by a host's call.
+TEST(HostAdapter, ABankWithoutProgramsIsRefused)
+{
+	EXPECT_THROW(make_plugin(nullptr, std::make_unique<TarvelleDsp>(), rivo::BankManager(0)), std::invalid_argument);
 }

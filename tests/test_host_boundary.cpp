@@ -171,7 +171,7 @@ TEST_F(HostBoundary, EverySampleRateSoundsTheSame)
 	{
 		float fs;
 		bool opcode_43;
-	} rates[] = {{22050, true}, {32000, false}, {44100, true}, {96000, false}, {192000, true}};
+	} rates[] = {{8000, false}, {22050, true}, {32000, false}, {44100, true}, {96000, false}, {192000, true}};
 	for (const auto &rate : rates)
 	{
 		SCOPED_TRACE(rate.fs);

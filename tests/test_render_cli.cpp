@@ -444,6 +444,12 @@ TEST_F(RenderCli, AutomationAndProgramChangesLandOnTheirSamples)
 	EXPECT_EQ(program[11025], 1.0f);
 	EXPECT_EQ(program[44099], 1.0f);
 	EXPECT_EQ(program[44100], 2.0f);
+
+	// A value held by automation stays after a program change; events past the end are reported.
+	const Result held = render(probe + " --automate-norm 'Level=0:0.5' --program-at 1:1 --program-at 5:2", "held.wav");
+	ASSERT_EQ(held.status, 0);
+	EXPECT_NE(held.output.find("after the end (3.000 s) were not reached"), std::string::npos) << held.output;
+	EXPECT_EQ(read_audio(path("held.wav")).chn[0][2 * 44100], 0.5f);
 }
 
 // A preset bank file as the editor saves it: its programs are listed and
@@ -485,6 +491,8 @@ TEST_F(RenderCli, TheInputIsNeverOverwritten)
 	kept = folder.list();
 	expect_failure(render("", "in.wav"), 7, "is the input file");
 	expect_failure(render("", "link.wav"), 7, "is the input file");
+	expect_failure(render("--save-chunk " + path("link.wav")), 7, "is the input or the output file");
+	expect_failure(render("--save-chunk " + path("out.wav")), 7, "is the input or the output file");
 	expect_failure(render("", "./../" + folder.get_path().substr(folder.get_path().rfind('/') + 1) + "/in.wav"), 7,
 	               "is the input file");
 	EXPECT_EQ(read_audio(path("in.wav")).chn, before.chn);

@@ -239,6 +239,11 @@ public:
 		while (_next_change < _changes.size() && _changes[_next_change].first <= pos)
 		{
 			programs.select(_changes[_next_change++].second);
+			// The new program set every parameter: lanes give theirs again.
+			for (Lane &lane : _lanes)
+			{
+				lane._last = -1;
+			}
 		}
 		if (_next_change < _changes.size())
 		{
@@ -278,20 +283,43 @@ public:
 		return long(next - pos);
 	}
 
+	// Whether anything was meant to happen at or after end (it never did).
+	bool has_events_from(long long end) const
+	{
+		bool late = _next_change < _changes.size();
+		for (const Lane &lane : _lanes)
+		{
+			late = late || lane._points.back().first >= end;
+		}
+		return late;
+	}
+
 private:
 	std::vector<std::pair<long long, int>> _changes;
 	size_t _next_change = 0;
 	std::vector<Lane> _lanes;
 };
 
-// The output must never be the input, under whatever spelling or link.
-void check_not_input(const std::string &input, const std::string &output)
+bool same_file(const std::string &a, const std::string &b)
 {
-	struct stat in_st{}, out_st{};
-	if (::stat(output.c_str(), &out_st) == 0 && ::stat(input.c_str(), &in_st) == 0 && in_st.st_dev == out_st.st_dev &&
-	    in_st.st_ino == out_st.st_ino)
+	struct stat a_st{}, b_st{};
+	return ::stat(a.c_str(), &a_st) == 0 && ::stat(b.c_str(), &b_st) == 0 && a_st.st_dev == b_st.st_dev &&
+	       a_st.st_ino == b_st.st_ino;
+}
+
+// What the render writes must never replace the input, nor the chunk the
+// render, under whatever spelling or link.
+void check_outputs(const rivo::RenderOptions &opt)
+{
+	if (same_file(opt._input, opt._output))
 	{
-		throw RenderError(RenderError::Status_OUTPUT, output + " is the input file: choose another output");
+		throw RenderError(RenderError::Status_OUTPUT, opt._output + " is the input file: choose another output");
+	}
+	if (!opt._save_chunk.empty() && (same_file(opt._input, opt._save_chunk) || same_file(opt._output, opt._save_chunk) ||
+	                                 opt._save_chunk == opt._output))
+	{
+		throw RenderError(RenderError::Status_OUTPUT,
+		                  opt._save_chunk + " is the input or the output file: choose another chunk file");
 	}
 }
 
@@ -307,9 +335,9 @@ int run(const rivo::RenderOptions &opt)
 	{
 		programs.select(programs.find(opt._program));
 	}
-	else if (!opt._bank.empty() && programs.get_nbr() > 0)
+	else if (!opt._bank.empty() && opt._load_chunk.empty() && programs.get_nbr() > 0)
 	{
-		programs.select(0);
+		programs.select(0);  // a loaded chunk keeps its own program
 	}
 	const rivo::NameFinder param_finder = make_param_finder(plugin);
 	for (const auto &param : opt._params)
@@ -323,7 +351,7 @@ int run(const rivo::RenderOptions &opt)
 		return 0;
 	}
 
-	check_not_input(opt._input, opt._output);
+	check_outputs(opt);
 	rivo::AudioFileReader reader(opt._input);
 	const int rate = reader.get_sample_rate();
 	if (opt._rate != 0 && opt._rate != rate)
@@ -419,6 +447,12 @@ int run(const rivo::RenderOptions &opt)
 	}
 	progress.finish();
 	writer.commit();
+	if (timeline.has_events_from(done))
+	{
+		std::fprintf(stderr, "tarvelle-render: warning: program changes or automation points after the end (%.3f s) "
+		                     "were not reached\n",
+		             double(done) / rate);
+	}
 	if (writer.get_nbr_clipped() > 0)
 	{
 		std::fprintf(stderr, "tarvelle-render: warning: %lld samples of %s clipped at full scale (peak %+.1f dBFS)\n",
