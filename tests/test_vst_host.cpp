@@ -165,7 +165,7 @@ TEST_F(VstHost, ParametersAndProgramsThroughTheRecord)
 	EXPECT_EQ(dispatch(effCopyProgram, 96), 0);
 }
 
-TEST_F(VstHost, ChunksRoundTripBitExactAndBadChunksChangeNothing)
+TEST_F(VstHost, ChunksRoundTripBitExact)
 {
 	effect->setParameter(effect, 40, 0.3f);
 	const std::vector<unsigned char> prog = chunk(true);
@@ -181,27 +181,11 @@ TEST_F(VstHost, ChunksRoundTripBitExactAndBadChunksChangeNothing)
 	ASSERT_EQ(dispatch(effSetChunk, 0, VstIntPtr(changed.size()), changed.data()), 1);
 	EXPECT_EQ(chunk(false), changed);
 
-	// Truncated, oversized, damaged or random chunks: refused, the state as it was.
-	const std::vector<unsigned char> now = chunk(false);
-	std::vector<unsigned char> bad = now;
-	EXPECT_EQ(dispatch(effSetChunk, 0, VstIntPtr(bad.size() - 1), bad.data()), 0);
-	bad.push_back(0);
-	EXPECT_EQ(dispatch(effSetChunk, 0, VstIntPtr(bad.size()), bad.data()), 0);
-	bad = now;
+	// Damaged chunks of every kind: HostBoundary.ChunksTakenAlwaysComeBackOut and the chunk fuzz target.
+	std::vector<unsigned char> bad = chunk(false);
 	bad[3] = 95;  // announces 95 programs in a 96-program size
 	EXPECT_EQ(dispatch(effSetChunk, 0, VstIntPtr(bad.size()), bad.data()), 0);
-	std::vector<unsigned char> rnd(now.size());
-	std::mt19937 rng(5);
-	for (auto &b : rnd)
-	{
-		b = static_cast<unsigned char>(rng());
-	}
-	EXPECT_EQ(dispatch(effSetChunk, 0, VstIntPtr(rnd.size()), rnd.data()), 0);
-	std::vector<unsigned char> short_prog = prog;
-	short_prog[7] = 124;  // one parameter too many for its size
-	EXPECT_EQ(dispatch(effSetChunk, 1, VstIntPtr(short_prog.size()), short_prog.data()), 0);
 	EXPECT_EQ(dispatch(effSetChunk, 1, 583, const_cast<unsigned char *>(prog.data())), 0);
-	EXPECT_EQ(chunk(false), now);
 
 	// A program chunk replaces the current program's stored values, and the
 	// engine plays them at once.
