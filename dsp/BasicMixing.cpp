@@ -168,6 +168,17 @@ void BasicMixing::mix_mat_2_2_vlrauto(float *out_l_ptr, float *out_r_ptr, const 
 		d_rl = (end.get_r2l() - rl) * inv_n;
 		d_rr = (end.get_r2r() - rr) * inv_n;
 	}
+	if (start == end)
+	{
+		for (long pos = 0; pos < nbr_spl; ++pos)
+		{
+			const float xl = in_l_ptr[pos];
+			const float xr = in_r_ptr[pos];
+			out_l_ptr[pos] += xl * ll + xr * rl;
+			out_r_ptr[pos] += xl * lr + xr * rr;
+		}
+		return;
+	}
 	for (long pos = 0; pos < nbr_spl; ++pos)
 	{
 		const float xl = in_l_ptr[pos];

@@ -21,6 +21,12 @@ public:
 		_ramp_enabled = flag;
 		_ramp_pending = false;
 	}
+	// For a filter left out of a block (a channel not in use): its new
+	// coefficients apply from now on, so a later ramp starts from them.
+	void end_coef_ramp() noexcept
+	{
+		_ramp_pending = false;
+	}
 	void set_z_eq(const float b[3], const float a[3]) noexcept;
 	void get_z_eq(float b[3], float a[3]) const noexcept;
 

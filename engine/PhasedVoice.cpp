@@ -229,6 +229,13 @@ void PhasedVoice::clear_buffers()
 	_colour_old = _colour;
 	update_pan_matrix();
 	_pan_mat_old = _pan_mat;
+	// A clear may cut a frame short: the next one starts from the targets,
+	// wherever the host's last block ended.
+	_lvl_use = _lvl_target;
+	_gain_old = _gain;
+	_band_q_old = _band_q;
+	_band_freq_old = _band_freq;
+	_band_dirty = true;
 }
 
 void PhasedVoice::set_master_vol(float vol)
@@ -488,6 +495,15 @@ bool PhasedVoice::begin_frame(long frame_len)
 	}
 	_lvl_run = _lvl_use;
 	_lvl_step = (_lvl_target - _lvl_use) / float(frame_len);
+	if (_band_on && _band_dirty)
+	{
+		// What the band's sweep needs, once per frame rather than per piece.
+		_band_ln_q_old = std::log(double(_band_q_old));
+		_band_ln_q = std::log(double(_band_q));
+		_band_g0 = gain_modifier(_gain_old, _band_freq_old, _band_q_old);
+		_band_g1 = gain_modifier(_gain, _band_freq, _band_q);
+		_band_sub_set = -1;
+	}
 	_col_glide = (_colour != _colour_old);
 	get_colour_ramp(_col_run_c, _col_run_s, _col_rot_c, _col_rot_s, frame_len);
 	return true;
@@ -680,26 +696,27 @@ void PhasedVoice::process_dist_bpf_c(long pos, long nbr_spl)
 // The band moves in sub-blocks laid on the frame, whatever the pieces.
 void PhasedVoice::process_dist_bpf_v(long pos, long nbr_spl)
 {
-	const double ln_q_old = std::log(double(_band_q_old));
-	const double ln_q = std::log(double(_band_q));
-	const double g0 = gain_modifier(_gain_old, _band_freq_old, _band_q_old);
-	const double g1 = gain_modifier(_gain, _band_freq, _band_q);
 	const double frame_len = double(_frame_len);
 	for (long start = pos; start < pos + nbr_spl;)
 	{
-		const long end = std::min((start / BAND_SUB_BLOCK + 1) * BAND_SUB_BLOCK, pos + nbr_spl);
-		const long sub_end = std::min((start / BAND_SUB_BLOCK + 1) * BAND_SUB_BLOCK, _frame_len);
-		const double r_sub = double(sub_end) / frame_len;
-		const double f = _band_freq_old + r_sub * (double(_band_freq) - _band_freq_old);
-		const double q = std::exp(ln_q_old + r_sub * (ln_q - ln_q_old));
-		for (dsp::Filter2p &flt : _band_arr)
+		const long sub = start / BAND_SUB_BLOCK;
+		const long end = std::min((sub + 1) * BAND_SUB_BLOCK, pos + nbr_spl);
+		if (sub != _band_sub_set)
 		{
-			flt.set_freq(float(f));
-			flt.set_p2(float(q));
-			flt.update_eq();
+			// The filters take the sub-block's setting once, however many pieces it spans.
+			_band_sub_set = sub;
+			const double r_sub = double(std::min((sub + 1) * BAND_SUB_BLOCK, _frame_len)) / frame_len;
+			const double f = _band_freq_old + r_sub * (double(_band_freq) - _band_freq_old);
+			const double q = std::exp(_band_ln_q_old + r_sub * (_band_ln_q - _band_ln_q_old));
+			for (dsp::Filter2p &flt : _band_arr)
+			{
+				flt.set_freq(float(f));
+				flt.set_p2(float(q));
+				flt.update_eq();
+			}
 		}
 		filter_band(start - pos, end - start);
-		clip_output(start - pos, end - start, float(g0), float(g1), start);
+		clip_output(start - pos, end - start, float(_band_g0), float(_band_g1), start);
 		start = end;
 	}
 }

@@ -212,6 +212,12 @@ private:
 	float _band_freq = 640;
 	float _band_q_old = 0.1f;
 	float _band_freq_old = 640;
+	// The frame's band sweep, set up by begin_frame.
+	double _band_ln_q_old = 0;
+	double _band_ln_q = 0;
+	double _band_g0 = 0;
+	double _band_g1 = 0;
+	long _band_sub_set = -1;  // the sub-block whose setting the band filters hold
 	float _fdbk_state = 0;
 	float _col_cos = 1;
 	float _col_sin = 0;

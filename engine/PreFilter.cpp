@@ -209,6 +209,13 @@ void PreFilter::filter_chains(int nbr_chn, float *const data_arr[2], long nbr_sp
 	else
 	{
 		dsp::Biquad::process_chains<1, NBR_FILTERS, true>(chain_arr, data_arr, nbr_spl, pos, _frame_len);
+		if (pos + nbr_spl >= _frame_len)
+		{
+			for (auto &flt : _filter_arr[1])
+			{
+				flt.end_coef_ramp();
+			}
+		}
 	}
 }
 
