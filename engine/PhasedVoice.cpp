@@ -488,7 +488,8 @@ bool PhasedVoice::begin_frame(long frame_len)
 {
 	_frame_len = frame_len;
 	update_osc_phase(frame_len);
-	if (std::fabs(_gain) < SILENT_GAIN)
+	// A voice going silent still sounds for the frame its gain fades out in.
+	if (std::fabs(_gain) < SILENT_GAIN && std::fabs(_gain_old) < SILENT_GAIN)
 	{
 		_lvl_use = _lvl_target;
 		return false;

@@ -199,3 +199,32 @@ TEST(EngineSmoothness, BothChannelsAlikeAfterMonoInput)
 	}
 	EXPECT_LT(worst, 1e-6);
 }
+
+// A voice switched off fades out over a frame instead of stopping dead, and
+// fades in again when switched back on.
+TEST(EngineSmoothness, AVoiceFadesOutAndInAgain)
+{
+	EngineFixture fx{float(FS)};
+	fx.set(Idx::COLORED_VOL, 0);  // the voice alone
+	fx.set(Idx::voice(0, Idx::GAIN), 1.0);
+	render_left(fx, 4096, 256);
+	fx.set(Idx::voice(0, Idx::GAIN), 0.0);
+	const std::vector<float> off = render_left(fx, 1024, 256);
+	fx.set(Idx::voice(0, Idx::GAIN), 1.0);
+	const std::vector<float> on = render_left(fx, 512, 256);
+	auto peak = [](const std::vector<float> &x, size_t a, size_t b) {
+		double p = 0;
+		for (size_t i = a; i < b; ++i)
+		{
+			p = std::max(p, double(std::fabs(x[i])));
+		}
+		return p;
+	};
+	// The first frame after the change ramps from full gain to none: loud at
+	// its start, near silent at its end; then silence (only the DC blocker's tail).
+	EXPECT_GT(peak(off, 0, 32), 0.05);
+	EXPECT_LT(peak(off, 224, 256), 0.25 * peak(off, 0, 32));
+	EXPECT_LT(peak(off, 768, 1024), 0.1 * peak(off, 0, 32));
+	// Back on: from silence up, not at once.
+	EXPECT_LT(peak(on, 0, 16), 0.25 * peak(on, 256, 512));
+}
