@@ -335,13 +335,8 @@ void TarvelleDsp::process_block(float **out, const float **in, long nbr_spl)
 
 void TarvelleDsp::start_frame()
 {
-	update_param();
-	_pre_filter.tick(FRAME_LEN);
+	tick(FRAME_LEN);
 	_nbr_active = 0;
-	for (auto &voice : _voice_arr)
-	{
-		voice.tick(FRAME_LEN);
-	}
 	for (auto &voice : _voice_arr)
 	{
 		if (voice.begin_frame(FRAME_LEN))

@@ -123,7 +123,7 @@ public:
 	{
 		return _clip_detector;
 	}
-	// The control step without audio.
+	// The control step of a frame of nbr_spl samples (each frame starts with it; tests call it without audio).
 	void tick(long nbr_spl);
 	// The deferred clear, done now.
 	void sync_clear_buffers();

@@ -3,6 +3,7 @@
 #include "params/BankManager.h"
 #include "params/KtpbFileOp.h"
 #include "sys/AtomicFile.h"
+#include "sys/basic_fnc.h"
 #include "tools/render/AudioFileReader.h"
 #include "tools/render/AudioFileWriter.h"
 #include "tools/render/NameFinder.h"
@@ -11,7 +12,6 @@
 #include "tools/render/RenderProgress.h"
 #include "tools/render/Vst2HostedPlugin.h"
 
-#include <strings.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -139,7 +139,7 @@ float to_normalized(rivo::Vst2HostedPlugin &plugin, int index, const rivo::Rende
 		for (int k = 0; k <= CHOICE_STEPS; ++k)
 		{
 			plugin.set_param(index, float(k) / CHOICE_STEPS);
-			if (strcasecmp(plugin.get_param_display(index).c_str(), value._text.c_str()) == 0)
+			if (basic::strcmp_ci(plugin.get_param_display(index).c_str(), value._text.c_str()))
 			{
 				first = (first < 0) ? k : first;
 				last = k;
