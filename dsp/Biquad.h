@@ -27,6 +27,18 @@ public:
 	{
 		_ramp_pending = false;
 	}
+	// For a filter left out while it was flat: its memories as if it had
+	// passed its input through, last being the latest input and before the
+	// one before, so that it takes over again without a click.
+	void assume_passed(float last, float before) noexcept
+	{
+		_x[_mem_pos] = _y[_mem_pos] = last;
+		_x[1 - _mem_pos] = _y[1 - _mem_pos] = before;
+	}
+	float get_last_input() const noexcept
+	{
+		return _x[_mem_pos];
+	}
 	void set_z_eq(const float b[3], const float a[3]) noexcept;
 	void get_z_eq(float b[3], float a[3]) const noexcept;
 

@@ -103,6 +103,7 @@ void PreFilter::tick(long nbr_spl)
 	_y_lfo.tick(nbr_spl);
 	_in_gain_old = _in_gain;
 	_out_gain_old = _out_gain;
+	_flat_old = _flat;
 	const bool x_changed = _x_flag.take();
 	bool y_changed = _y_flag.take();
 	if (x_changed)
@@ -140,6 +141,8 @@ void PreFilter::update_x()
 	const double x = _x_lfo.get_val();
 	_gain_1 = float(std::exp(2 * std::tanh(2 * x)));
 	_gain_2 = float(std::exp(2 * std::cos((x + 1) * 3 * PI / 2)));
+	// A resonator of gain 1 has equal numerator and denominator.
+	_flat = (_gain_1 == 1 && _gain_2 == 1);
 	for (auto &chain : _filter_arr)
 	{
 		for (int i = 0; i < NBR_FILTERS; ++i)
@@ -196,8 +199,32 @@ void PreFilter::update_gain()
 	_out_gain = float(_tone_vol_ptr->get_val()) * _master_vol;
 }
 
+void PreFilter::pass_chain(FilterChain &chain, const float *data_ptr, long nbr_spl, long pos)
+{
+	if (nbr_spl <= 0)
+	{
+		return;
+	}
+	const float before = (nbr_spl >= 2) ? data_ptr[nbr_spl - 2] : chain[0].get_last_input();
+	for (auto &flt : chain)
+	{
+		flt.assume_passed(data_ptr[nbr_spl - 1], before);
+		if (pos + nbr_spl >= _frame_len)
+		{
+			flt.end_coef_ramp();
+		}
+	}
+}
+
 void PreFilter::filter_chains(int nbr_chn, float *const data_arr[2], long nbr_spl, long pos)
 {
+	if (_flat && _flat_old)
+	{
+		pass_chain(_filter_arr[0], data_arr[0], nbr_spl, pos);
+		// A channel not in use takes the same history as the other.
+		pass_chain(_filter_arr[1], data_arr[nbr_chn - 1], nbr_spl, pos);
+		return;
+	}
 	dsp::Biquad *const chain_arr[2][NBR_FILTERS] = {
 	   {&_filter_arr[0][0], &_filter_arr[0][1], &_filter_arr[0][2], &_filter_arr[0][3]},
 	   {&_filter_arr[1][0], &_filter_arr[1][1], &_filter_arr[1][2], &_filter_arr[1][3]}};
@@ -272,4 +299,5 @@ void PreFilter::clear_buffers()
 	}
 	_in_gain_old = _in_gain;
 	_out_gain_old = _out_gain;
+	_flat_old = _flat;
 }

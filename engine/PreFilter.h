@@ -78,6 +78,8 @@ private:
 	void update_xy_post();
 	void update_filters();
 	void update_gain();
+	// A chain of flat filters left out: they only learn what went through.
+	void pass_chain(FilterChain &chain, const float *data_ptr, long nbr_spl, long pos);
 	// Both chains (or the left one alone) in one pass.
 	void filter_chains(int nbr_chn, float *const data_arr[2], long nbr_spl, long pos);
 
@@ -99,4 +101,8 @@ private:
 	float _gain_2 = 1;
 	basic::Array<FilterChain, 2> _filter_arr;
 	bool _gain_dirty = true;
+	// "Tone X" at its centre makes every filter flat: with the frame's start
+	// and end both flat, the filters are left out.
+	bool _flat = false;
+	bool _flat_old = false;
 };

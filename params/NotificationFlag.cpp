@@ -23,6 +23,12 @@ void NotificationFlag::reset()
 
 bool NotificationFlag::take()
 {
+	// Most flags are down at most control steps: a plain load spares them the
+	// locked exchange.
+	if (!_state.load(std::memory_order_relaxed))
+	{
+		return false;
+	}
 	const bool was = _state.exchange(false, std::memory_order_acq_rel);
 	if (was)
 	{
