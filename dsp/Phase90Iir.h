@@ -94,7 +94,7 @@ public:
 		_mem_pos = 0;
 	}
 
-	// Access for code that runs several networks side by side (Phase90IirX4).
+	// Access for code that runs the network its own way.
 	BiPhaseAllPassUnit &use_unit(int chain, int index) noexcept
 	{
 		return chain == 0 ? _chain_a[index] : _chain_b[index];

@@ -16,16 +16,15 @@ namespace
 constexpr double PI = 3.14159265358979323846;
 constexpr double TWO_PI = 2 * PI;
 constexpr float LFO_GLIDE_TIME = 0.05f;
-constexpr long BAND_SUB_BLOCK = 64;  // band coefficients move at most every 64 samples
+
+constexpr long BAND_SUB_BLOCK = PhasedVoice::BAND_SUB_BLOCK;
 
 template <int N>
-basic::SharedPtr<dsp::Phase90IirInterface> make_network(double att_db, double tbw)
+void design_network(dsp::Phase90Iir<N> &net, double att_db, double tbw)
 {
-	auto *net_ptr = new dsp::Phase90IirOptNorm<N>;
 	std::vector<double> coefs;
 	dsp::PolyphaseIir2Designer::compute_halfband_lpf(coefs, att_db, tbw);
-	net_ptr->set_coefs(coefs);
-	return basic::SharedPtr<dsp::Phase90IirInterface>(net_ptr);
+	net.set_coefs(coefs);
 }
 
 }  // namespace
@@ -88,13 +87,33 @@ double PhasedVoice::gain_modifier(double g, double f, double q) noexcept
 	return g * (1 + u) * (1 + t) / (1 + t / (2 * ParamVoiceFiltBw::MAX_Q));
 }
 
-void PhasedVoice::init(int index, rivo::PluginInternal &registry, SharedTempBuf &scratch)
+template <int N>
+PhasedVoice::NetLanes PhasedVoice::make_net_lanes(const dsp::Phase90Iir<N> &net)
+{
+	NetLanes nl;
+	nl.nbr_units = N / 2;
+	for (int chain = 0; chain < 2; ++chain)
+	{
+		double p_prev = 1;
+		for (int k = 0; k < N / 2; ++k)
+		{
+			const double c = net.use_unit(chain, k).get_coef();
+			const double p = net.get_product(chain, k);
+			nl.coef[chain][k] = float(c);
+			nl.diff[chain][k] = float(c * p - p_prev);
+			p_prev = p;
+		}
+		nl.prod[chain] = float(p_prev);
+	}
+	return nl;
+}
+
+void PhasedVoice::init(int index, rivo::PluginInternal &registry)
 {
 	using ParamPtr = rivo::PluginInternal::ParamPtr;
 	_index = index;
 	_default_gain = (index == 0) ? 0.5f : 0.0f;
 	_time_unit_ptr = &registry.get_time_unit();
-	_scratch_ptr = &scratch;
 
 	auto *gain_ptr = new ParamVoiceGain;
 	gain_ptr->init(_default_gain, 0, index);
@@ -158,17 +177,19 @@ void PhasedVoice::init(int index, rivo::PluginInternal &registry, SharedTempBuf 
 	_col_lfo.set_inertia_time(LFO_GLIDE_TIME);
 	_freq_lfo.set_inertia_time(LFO_GLIDE_TIME);
 
-	_net_arr[0] = make_network<8>(40, 0.001);
-	_net_arr[1] = make_network<16>(60, 0.00005);
-	_net_arr[2] = make_network<32>(130, 0.00005);
+	dsp::Phase90Iir<8> net_8;
+	dsp::Phase90Iir<16> net_16;
+	dsp::Phase90Iir<32> net_32;
+	design_network(net_8, 40, 0.001);
+	design_network(net_16, 60, 0.00005);
+	design_network(net_32, 130, 0.00005);
+	_net_lanes[0] = make_net_lanes(net_8);
+	_net_lanes[1] = make_net_lanes(net_16);
+	_net_lanes[2] = make_net_lanes(net_32);
 	_net_index = 0;
-	_cur_net_ptr = _net_arr[0].get();
 
-	for (auto &flt : _band_arr)
-	{
-		flt.set_type(dsp::Filter2p::Type_BPF);
-		flt.set_p1(1);
-	}
+	_band.set_type(dsp::Filter2p::Type_BPF);
+	_band.set_p1(1);
 	// Every value is taken over at the first tick.
 	for (rivo::NotificationFlag *flag_ptr : {&_gain_flag, &_pan_flag, &_depth_flag, &_hold_flag, &_period_flag,
 	                                         &_man_flag, &_lvl_flag, &_col_flag, &_band_flag})
@@ -204,10 +225,7 @@ void PhasedVoice::set_sample_freq(float fs)
 	_osc.set_sample_freq(fs);
 	// The sweep rate follows the new rate at once rather than at the next period change.
 	_phase_inc = TWO_PI * _rate / double(fs);
-	for (auto &flt : _band_arr)
-	{
-		flt.set_sample_freq(fs);
-	}
+	_band.set_sample_freq(fs);
 	update_bpf();
 }
 
@@ -215,13 +233,20 @@ void PhasedVoice::clear_buffers()
 {
 	_period_lfo.reset();
 	_osc.set_phasor(1, 0);
-	for (auto &net : _net_arr)
+	for (NetLanes &nl : _net_lanes)
 	{
-		net->clear_buffers();
+		for (auto &cell : nl.t)
+		{
+			for (auto &chain : cell)
+			{
+				std::fill(std::begin(chain), std::end(chain), 0.0f);
+			}
+		}
+		nl.u_last = 0;
 	}
-	for (auto &flt : _band_arr)
+	for (auto &mem : _band_mem)
 	{
-		flt.clear_buffers();
+		mem[0] = mem[1] = 0;
 	}
 	_fdbk_state = 0;
 	_col_cos = float(std::cos(TWO_PI * _colour));
@@ -303,7 +328,6 @@ void PhasedVoice::tick(long nbr_spl)
 	if (_depth_flag.take())
 	{
 		_net_index = _depth_ptr->get_index(_depth_ptr->get_val());
-		_cur_net_ptr = _net_arr[size_t(_net_index)].get();
 	}
 	const bool phase_set = _phase_set_flag.take();
 	const bool hold_changed = _hold_flag.take();
@@ -382,82 +406,6 @@ void PhasedVoice::update_osc_phase(long nbr_spl)
 	}
 }
 
-template <class NET, bool FDBK>
-void PhasedVoice::process_samples(NET &net, const float *in_ptr, long nbr_spl)
-{
-	float *s0_ptr = _scratch_ptr->_buf[0].data();
-	float *s1_ptr = _scratch_ptr->_buf[1].data();
-	// The feedback level ramps across the frame: a step would be heard as a click.
-	float lvl = _lvl_run;
-	const float lvl_step = _lvl_step;
-	float fdbk = _fdbk_state;
-	float c = _osc.get_cos();
-	float s = _osc.get_sin();
-	const float step_c = _osc.get_step_cos();
-	const float step_s = _osc.get_step_sin();
-	float col_c = _col_run_c;
-	float col_s = _col_run_s;
-	const float rot_c = _col_rot_c;
-	const float rot_s = _col_rot_s;
-	const bool col_glide = _col_glide;
-	for (long i = 0; i < nbr_spl; ++i)
-	{
-		if (col_glide)
-		{
-			const float nc = col_c * rot_c - col_s * rot_s;
-			col_s = col_s * rot_c + col_c * rot_s;
-			col_c = nc;
-		}
-		const float x = in_ptr[i];
-		float a;
-		float b;
-		net.process_sample(a, b, x + fdbk);
-		const float aa = a * c;
-		const float bb = b * s;
-		s0_ptr[i] = aa + bb;
-		s1_ptr[i] = aa - bb;
-		if (FDBK)
-		{
-			const float f = (x + aa + bb * (c * col_c - s * col_s)) * lvl;
-			fdbk = _fdbk_clipper(f);
-		}
-		else
-		{
-			// At level 0 the clipped feedback is exactly 0 (tanh 0 = 0), so the
-			// samples no longer wait for each other.
-			fdbk = 0;
-		}
-		const float nc = c * step_c - s * step_s;
-		s = s * step_c + c * step_s;
-		c = nc;
-		lvl += lvl_step;
-	}
-	_fdbk_state = fdbk;
-	_osc.set_phasor(c, s);
-	_lvl_run = lvl;
-	_col_run_c = col_c;
-	_col_run_s = col_s;
-}
-
-template <class F>
-void PhasedVoice::with_current_network(F fnc)
-{
-	switch (_net_index)
-	{
-	case 0: fnc(static_cast<dsp::Phase90IirOptNorm<8> &>(*_cur_net_ptr).use_network()); break;
-	case 1: fnc(static_cast<dsp::Phase90IirOptNorm<16> &>(*_cur_net_ptr).use_network()); break;
-	default: fnc(static_cast<dsp::Phase90IirOptNorm<32> &>(*_cur_net_ptr).use_network()); break;
-	}
-}
-
-// The per-sample loop is compiled for each network size, so the network's
-// units are inlined into it.
-template <bool FDBK>
-void PhasedVoice::process_with_network(const float *in_ptr, long nbr_spl)
-{
-	with_current_network([this, in_ptr, nbr_spl](auto &net) { process_samples<std::decay_t<decltype(net)>, FDBK>(net, in_ptr, nbr_spl); });
-}
-
 void PhasedVoice::get_colour_ramp(float &col_c, float &col_s, float &rot_c, float &rot_s, long nbr_spl) const
 {
 	col_c = _col_cos;
@@ -475,15 +423,6 @@ void PhasedVoice::get_colour_ramp(float &col_c, float &col_s, float &rot_c, floa
 	}
 }
 
-void PhasedVoice::process_block_mix(float *left_ptr, float *right_ptr, const float *in_ptr, long nbr_spl)
-{
-	if (begin_frame(nbr_spl))
-	{
-		run_samples(in_ptr, nbr_spl);
-		end_piece(left_ptr, right_ptr, 0, nbr_spl);
-	}
-}
-
 bool PhasedVoice::begin_frame(long frame_len)
 {
 	_frame_len = frame_len;
@@ -494,138 +433,204 @@ bool PhasedVoice::begin_frame(long frame_len)
 		_lvl_use = _lvl_target;
 		return false;
 	}
-	_lvl_run = _lvl_use;
-	_lvl_step = (_lvl_target - _lvl_use) / float(frame_len);
-	if (_band_on && _band_dirty)
+	if (!_band_on)
 	{
-		// What the band's sweep needs, once per frame rather than per piece.
+		_gain_g0 = _gain_old;
+		_gain_g1 = _gain;
+	}
+	else if (_band_dirty)
+	{
+		// What the band's sweep needs, once per frame.
 		_band_ln_q_old = std::log(double(_band_q_old));
 		_band_ln_q = std::log(double(_band_q));
-		_band_g0 = gain_modifier(_gain_old, _band_freq_old, _band_q_old);
-		_band_g1 = gain_modifier(_gain, _band_freq, _band_q);
-		_band_sub_set = -1;
+		_gain_g0 = float(gain_modifier(_gain_old, _band_freq_old, _band_q_old));
+		_gain_g1 = float(gain_modifier(_gain, _band_freq, _band_q));
+	}
+	else
+	{
+		_gain_g1 = float(gain_modifier(_gain, _band_freq, _band_q));
+		_gain_g0 = (_gain == _gain_old) ? _gain_g1 : float(gain_modifier(_gain_old, _band_freq, _band_q));
 	}
 	_col_glide = (_colour != _colour_old);
 	get_colour_ramp(_col_run_c, _col_run_s, _col_rot_c, _col_rot_s, frame_len);
 	return true;
 }
 
-void PhasedVoice::run_samples(const float *in_ptr, long nbr_spl)
+int PhasedVoice::get_nbr_units() const noexcept
 {
-	if (_lvl_use != 0 || _lvl_target != 0)
-	{
-		process_with_network<true>(in_ptr, nbr_spl);
-	}
-	else
-	{
-		process_with_network<false>(in_ptr, nbr_spl);
-	}
+	return _net_lanes[size_t(_net_index)].nbr_units;
 }
 
-void PhasedVoice::run_samples_side_by_side(PhasedVoice *const voice_arr[], int nbr_voices, const float *in_ptr,
-                                           long nbr_spl, dsp::Phase90IirX4 &bank)
+void PhasedVoice::load_saturators(VoiceLanes::Data &d)
 {
-	constexpr int L = dsp::Phase90IirX4::NBR_LANES;
-	alignas(16) float c[L] = {1, 1, 1, 1}, s[L] = {0, 0, 0, 0}, stc[L] = {1, 1, 1, 1}, sts[L] = {0, 0, 0, 0};
-	alignas(16) float col_c[L] = {1, 1, 1, 1}, col_s[L] = {0, 0, 0, 0}, rot_c[L] = {1, 1, 1, 1}, rot_s[L] = {0, 0, 0, 0};
-	alignas(16) float lvl[L] = {0, 0, 0, 0}, lvl_step[L] = {0, 0, 0, 0}, fdbk[L] = {0, 0, 0, 0};
-	bank.reset();
-	for (int v = 0; v < nbr_voices; ++v)
+	const dsp::InterpFncFiniteAsym<VoiceLanes::FDBK_LO, VoiceLanes::FDBK_LO + VoiceLanes::FDBK_SEGS, FdbkClipper> fdbk;
+	const dsp::InterpFncFiniteAsym<VoiceLanes::OUT_LO, VoiceLanes::OUT_LO + VoiceLanes::OUT_SEGS, OutputClipper> out;
+	for (int j = 0; j < 4; ++j)
 	{
-		PhasedVoice &voice = *voice_arr[v];
-		voice.with_current_network([&bank, v](auto &net) { bank.load_lane(v, net); });
-		c[v] = voice._osc.get_cos();
-		s[v] = voice._osc.get_sin();
-		stc[v] = voice._osc.get_step_cos();
-		sts[v] = voice._osc.get_step_sin();
-		col_c[v] = voice._col_run_c;
-		col_s[v] = voice._col_run_s;
-		rot_c[v] = voice._col_rot_c;
-		rot_s[v] = voice._col_rot_s;
-		lvl[v] = voice._lvl_run;
-		lvl_step[v] = voice._lvl_step;
-		fdbk[v] = voice._fdbk_state;
-	}
-	bank.start();
-	__m128 vc = _mm_load_ps(c), vs = _mm_load_ps(s);
-	const __m128 vstc = _mm_load_ps(stc), vsts = _mm_load_ps(sts);
-	__m128 vcol_c = _mm_load_ps(col_c), vcol_s = _mm_load_ps(col_s);
-	const __m128 vrot_c = _mm_load_ps(rot_c), vrot_s = _mm_load_ps(rot_s);
-	__m128 vlvl = _mm_load_ps(lvl);
-	const __m128 vlvl_step = _mm_load_ps(lvl_step);
-	__m128 vfdbk = _mm_load_ps(fdbk);
-	const auto &clipper = voice_arr[0]->_fdbk_clipper;
-	alignas(16) float out_a[SharedTempBuf::FRAME_LEN][L];
-	alignas(16) float out_b[SharedTempBuf::FRAME_LEN][L];
-	for (long i = 0; i < nbr_spl; ++i)
-	{
-		// Constant colours rotate by (1, 0), which leaves them exactly as they are.
-		const __m128 ncol = _mm_sub_ps(_mm_mul_ps(vcol_c, vrot_c), _mm_mul_ps(vcol_s, vrot_s));
-		vcol_s = _mm_add_ps(_mm_mul_ps(vcol_s, vrot_c), _mm_mul_ps(vcol_c, vrot_s));
-		vcol_c = ncol;
-		const __m128 x = _mm_set1_ps(in_ptr[i]);
-		__m128 a;
-		__m128 b;
-		bank.process_sample(a, b, _mm_add_ps(x, vfdbk));
-		const __m128 aa = _mm_mul_ps(a, vc);
-		const __m128 bb = _mm_mul_ps(b, vs);
-		_mm_store_ps(out_a[i], _mm_add_ps(aa, bb));
-		_mm_store_ps(out_b[i], _mm_sub_ps(aa, bb));
-		const __m128 mix = _mm_sub_ps(_mm_mul_ps(vc, vcol_c), _mm_mul_ps(vs, vcol_s));
-		const __m128 f = _mm_mul_ps(_mm_add_ps(_mm_add_ps(x, aa), _mm_mul_ps(bb, mix)), vlvl);
-		vfdbk = clipper.eval4(f);  // exactly 0 where the level is 0
-		const __m128 nc = _mm_sub_ps(_mm_mul_ps(vc, vstc), _mm_mul_ps(vs, vsts));
-		vs = _mm_add_ps(_mm_mul_ps(vs, vstc), _mm_mul_ps(vc, vsts));
-		vc = nc;
-		vlvl = _mm_add_ps(vlvl, vlvl_step);
-	}
-	_mm_store_ps(c, vc);
-	_mm_store_ps(s, vs);
-	_mm_store_ps(fdbk, vfdbk);
-	_mm_store_ps(lvl, vlvl);
-	_mm_store_ps(col_c, vcol_c);
-	_mm_store_ps(col_s, vcol_s);
-	for (int v = 0; v < nbr_voices; ++v)
-	{
-		PhasedVoice &voice = *voice_arr[v];
-		voice.with_current_network([&bank, v, nbr_spl](auto &net) { bank.store_lane(v, net, nbr_spl); });
-		voice._osc.set_phasor(c[v], s[v]);
-		voice._fdbk_state = fdbk[v];
-		voice._lvl_run = lvl[v];
-		voice._col_run_c = col_c[v];
-		voice._col_run_s = col_s[v];
-		float *s0_ptr = voice._scratch_ptr->_buf[0].data();
-		float *s1_ptr = voice._scratch_ptr->_buf[1].data();
-		for (long i = 0; i < nbr_spl; ++i)
+		for (int p = 0; p < VoiceLanes::FDBK_SEGS; ++p)
 		{
-			s0_ptr[i] = out_a[i][v];
-			s1_ptr[i] = out_b[i][v];
+			d.fdbk_tab[j][p] = fdbk.use_segment(p).get_coefs()[j];
+		}
+		for (int p = 0; p < VoiceLanes::OUT_SEGS; ++p)
+		{
+			d.out_tab[j][p] = out.use_segment(p).get_coefs()[j];
 		}
 	}
+	d.fdbk_lo_val = fdbk.get_val_lo();
+	d.fdbk_hi_val = fdbk.get_val_hi();
+	d.out_lo_val = out.get_val_lo();
+	d.out_hi_val = out.get_val_hi();
 }
 
-void PhasedVoice::end_piece(float *left_ptr, float *right_ptr, long pos, long nbr_spl)
+void PhasedVoice::load_lanes(VoiceLanes::Data &d, int slot) const
 {
-	if (!_band_on)
+	const NetLanes &nl = _net_lanes[size_t(_net_index)];
+	const float inv_len = 1.0f / float(_frame_len);
+	for (int chain = 0; chain < 2; ++chain)
 	{
-		process_dist(pos, nbr_spl);
+		const int lane = 2 * slot + chain;
+		const int last = nl.nbr_units - 1;
+		for (int k = 0; k < d.nbr_units; ++k)
+		{
+			// Units beyond the voice's chain pass on what reaches them
+			// exactly: coefficient 1, d 0, and the T of the chain's last unit.
+			const int src = std::min(k, last);
+			d.coef[k][lane] = (k <= last) ? nl.coef[chain][k] : 1.0f;
+			d.diff[k][lane] = (k <= last) ? nl.diff[chain][k] : 0.0f;
+			for (int cell = 0; cell < 2; ++cell)
+			{
+				d.t[d.cell ^ cell][k][lane] = nl.t[cell][chain][src];
+			}
+		}
+		d.prod[lane] = nl.prod[chain];
+		d.u_last[lane] = nl.u_last;
+		d.osc_c[lane] = _osc.get_cos();
+		d.osc_s[lane] = _osc.get_sin();
+		d.osc_step_c[lane] = _osc.get_step_cos();
+		d.osc_step_s[lane] = _osc.get_step_sin();
+		d.col_c[lane] = _col_run_c;
+		d.col_s[lane] = _col_run_s;
+		d.col_rot_c[lane] = _col_rot_c;
+		d.col_rot_s[lane] = _col_rot_s;
+		d.lvl[lane] = _lvl_use;
+		d.lvl_step[lane] = (_lvl_target - _lvl_use) * inv_len;
+		d.fdbk_state[lane] = has_fdbk() ? _fdbk_state : 0.0f;
+		// Band filter off: the identity, whose memories follow the signal.
+		float b[3] = {1, 0, 0};
+		float a[3] = {1, 0, 0};
+		if (_band_on)
+		{
+			_band.get_z_eq(b, a);
+		}
+		d.b0[lane] = b[0];
+		d.b1[lane] = b[1];
+		d.b2[lane] = b[2];
+		d.a1[lane] = a[1];
+		d.a2[lane] = a[2];
+		d.x1[lane] = _band_mem[0][chain];
+		d.x2[lane] = _band_mem[1][chain];
+		d.y1[lane] = _band_mem[2][chain];
+		d.y2[lane] = _band_mem[3][chain];
+		d.gain[lane] = _gain_g0;
+		d.gain_step[lane] = (_gain_g1 - _gain_g0) * inv_len;
 	}
-	else if (_band_dirty)
+	// Channel 0 (even lane) to left and right, channel 1 (odd lane) likewise.
+	const dsp::StereoLevel &m0 = _pan_mat_old;
+	const dsp::StereoLevel &m1 = _pan_mat;
+	const float to_l[2][2] = {{m0.get_l2l(), m1.get_l2l()}, {m0.get_r2l(), m1.get_r2l()}};
+	const float to_r[2][2] = {{m0.get_l2r(), m1.get_l2r()}, {m0.get_r2r(), m1.get_r2r()}};
+	for (int chn = 0; chn < 2; ++chn)
 	{
-		process_dist_bpf_v(pos, nbr_spl);
+		const int lane = 2 * slot + chn;
+		d.to_l[lane] = to_l[chn][0];
+		d.to_l_step[lane] = (to_l[chn][1] - to_l[chn][0]) * inv_len;
+		d.to_r[lane] = to_r[chn][0];
+		d.to_r_step[lane] = (to_r[chn][1] - to_r[chn][0]) * inv_len;
 	}
-	else
-	{
-		process_dist_bpf_c(pos, nbr_spl);
-	}
+}
 
-	dsp::BasicMixing::mix_mat_2_2_vlrauto(left_ptr, right_ptr, _scratch_ptr->_buf[0].data(),
-	                                      _scratch_ptr->_buf[1].data(), nbr_spl, _pan_mat_old, _pan_mat, pos,
-	                                      _frame_len);
-	if (pos + nbr_spl >= _frame_len)
+// While the band moves, it takes each sub-block's setting from where the
+// sweep is at the sub-block's end.
+void PhasedVoice::set_band_lanes(VoiceLanes::Data &d, int slot, long sub)
+{
+	if (!_band_on || !_band_dirty)
 	{
-		end_frame();
+		return;
 	}
+	const double r_sub = double(std::min((sub + 1) * BAND_SUB_BLOCK, _frame_len)) / double(_frame_len);
+	const double f = _band_freq_old + r_sub * (double(_band_freq) - _band_freq_old);
+	const double q = std::exp(_band_ln_q_old + r_sub * (_band_ln_q - _band_ln_q_old));
+	_band.set_freq(float(f));
+	_band.set_p2(float(q));
+	_band.update_eq();
+	float b[3];
+	float a[3];
+	_band.get_z_eq(b, a);
+	for (int lane = 2 * slot; lane < 2 * slot + 2; ++lane)
+	{
+		d.b0[lane] = b[0];
+		d.b1[lane] = b[1];
+		d.b2[lane] = b[2];
+		d.a1[lane] = a[1];
+		d.a2[lane] = a[2];
+	}
+}
+
+void PhasedVoice::store_lanes(const VoiceLanes::Data &d, int slot)
+{
+	NetLanes &nl = _net_lanes[size_t(_net_index)];
+	for (int chain = 0; chain < 2; ++chain)
+	{
+		const int lane = 2 * slot + chain;
+		for (int k = 0; k < nl.nbr_units; ++k)
+		{
+			for (int cell = 0; cell < 2; ++cell)
+			{
+				nl.t[cell][chain][k] = d.t[d.cell ^ cell][k][lane];
+			}
+		}
+		_band_mem[0][chain] = d.x1[lane];
+		_band_mem[1][chain] = d.x2[lane];
+		_band_mem[2][chain] = d.y1[lane];
+		_band_mem[3][chain] = d.y2[lane];
+	}
+	const int lane = 2 * slot;
+	nl.u_last = d.u_last[lane];
+	_osc.set_phasor(d.osc_c[lane], d.osc_s[lane]);
+	_fdbk_state = d.fdbk_state[lane];
+	end_frame();
+}
+
+bool PhasedVoice::is_state_finite() const noexcept
+{
+	for (const NetLanes &nl : _net_lanes)
+	{
+		for (const auto &cell : nl.t)
+		{
+			for (const auto &chain : cell)
+			{
+				for (float v : chain)
+				{
+					if (!std::isfinite(v))
+					{
+						return false;
+					}
+				}
+			}
+		}
+		if (!std::isfinite(nl.u_last))
+		{
+			return false;
+		}
+	}
+	for (const auto &mem : _band_mem)
+	{
+		if (!std::isfinite(mem[0]) || !std::isfinite(mem[1]))
+		{
+			return false;
+		}
+	}
+	return std::isfinite(_fdbk_state);
 }
 
 // Every ramp has reached its end: the frame's targets become the next frame's start.
@@ -641,83 +646,5 @@ void PhasedVoice::end_frame()
 	{
 		_col_cos = float(std::cos(TWO_PI * _colour));
 		_col_sin = float(std::sin(TWO_PI * _colour));
-	}
-}
-
-void PhasedVoice::filter_band(long start, long nbr_spl)
-{
-	dsp::Biquad *const chain_arr[2][1] = {{&_band_arr[0]}, {&_band_arr[1]}};
-	float *const data_arr[2] = {_scratch_ptr->_buf[0].data() + start, _scratch_ptr->_buf[1].data() + start};
-	dsp::Biquad::process_chains<2, 1, false>(chain_arr, data_arr, nbr_spl);
-}
-
-void PhasedVoice::clip_output(long start, long nbr_spl, float g0, float g1, long first)
-{
-	float *s0_ptr = _scratch_ptr->_buf[0].data() + start;
-	float *s1_ptr = _scratch_ptr->_buf[1].data() + start;
-	// The gain of each sample from its place in the frame, so that a frame
-	// cut into pieces gets exactly the gains it gets in one.
-	const float step = (g1 - g0) / float(_frame_len);
-	auto gain_at = [=](long i) { return g0 + step * float(first + i); };
-	long i = 0;
-	// Four samples at a time through the table, with the same gains as the
-	// one-by-one tail below.
-	for (; i + 4 <= nbr_spl; i += 4)
-	{
-		alignas(16) float gain[4];
-		for (int k = 0; k < 4; ++k)
-		{
-			gain[k] = gain_at(i + k);
-		}
-		const __m128 vg = _mm_load_ps(gain);
-		_mm_storeu_ps(s0_ptr + i, _out_clipper.eval4(_mm_mul_ps(vg, _mm_loadu_ps(s0_ptr + i))));
-		_mm_storeu_ps(s1_ptr + i, _out_clipper.eval4(_mm_mul_ps(vg, _mm_loadu_ps(s1_ptr + i))));
-	}
-	for (; i < nbr_spl; ++i)
-	{
-		const float g = gain_at(i);
-		s0_ptr[i] = _out_clipper(g * s0_ptr[i]);
-		s1_ptr[i] = _out_clipper(g * s1_ptr[i]);
-	}
-}
-
-void PhasedVoice::process_dist(long pos, long nbr_spl)
-{
-	clip_output(0, nbr_spl, _gain_old, _gain, pos);
-}
-
-void PhasedVoice::process_dist_bpf_c(long pos, long nbr_spl)
-{
-	filter_band(0, nbr_spl);
-	const float g1 = float(gain_modifier(_gain, _band_freq, _band_q));
-	const float g0 = (_gain == _gain_old) ? g1 : float(gain_modifier(_gain_old, _band_freq, _band_q));
-	clip_output(0, nbr_spl, g0, g1, pos);
-}
-
-// The band moves in sub-blocks laid on the frame, whatever the pieces.
-void PhasedVoice::process_dist_bpf_v(long pos, long nbr_spl)
-{
-	const double frame_len = double(_frame_len);
-	for (long start = pos; start < pos + nbr_spl;)
-	{
-		const long sub = start / BAND_SUB_BLOCK;
-		const long end = std::min((sub + 1) * BAND_SUB_BLOCK, pos + nbr_spl);
-		if (sub != _band_sub_set)
-		{
-			// The filters take the sub-block's setting once, however many pieces it spans.
-			_band_sub_set = sub;
-			const double r_sub = double(std::min((sub + 1) * BAND_SUB_BLOCK, _frame_len)) / frame_len;
-			const double f = _band_freq_old + r_sub * (double(_band_freq) - _band_freq_old);
-			const double q = std::exp(_band_ln_q_old + r_sub * (_band_ln_q - _band_ln_q_old));
-			for (dsp::Filter2p &flt : _band_arr)
-			{
-				flt.set_freq(float(f));
-				flt.set_p2(float(q));
-				flt.update_eq();
-			}
-		}
-		filter_band(start - pos, end - start);
-		clip_output(start - pos, end - start, float(_band_g0), float(_band_g1), start);
-		start = end;
 	}
 }

@@ -6,8 +6,7 @@
 #include "dsp/Filter2p.h"
 #include "dsp/InterpFncFiniteAsym.h"
 #include "dsp/OscSinCosEuler.h"
-#include "dsp/Phase90IirOptNorm.h"
-#include "dsp/Phase90IirX4.h"
+#include "dsp/Phase90Iir.h"
 #include "dsp/StereoLevel.h"
 #include "engine/ParamVoiceDepth.h"
 #include "engine/ParamVoiceFdbkCol.h"
@@ -19,11 +18,10 @@
 #include "engine/ParamVoiceOscHold.h"
 #include "engine/ParamVoiceOscRate.h"
 #include "engine/ParamVoicePan.h"
-#include "engine/SharedTempBuf.h"
+#include "engine/VoiceLanes.h"
 #include "params/FullLfoParam.h"
 #include "params/NotificationFlag.h"
 #include "sys/Array.h"
-#include "sys/SharedPtr.h"
 
 #include <atomic>
 
@@ -71,30 +69,39 @@ public:
 
 	virtual ~PhasedVoice() = default;
 
-	void init(int index, rivo::PluginInternal &registry, SharedTempBuf &scratch);
+	void init(int index, rivo::PluginInternal &registry);
 	void set_default_state();
 	void set_sample_freq(float fs);
 	void clear_buffers();
 	void tick(long nbr_spl);
-	// Adds the voice onto left and right (which may be one buffer) for a
-	// whole frame of nbr_spl <= 256 samples: begin_frame, then run_samples
-	// and end_piece over the frame when it sounds.
-	void process_block_mix(float *left_ptr, float *right_ptr, const float *in_ptr, long nbr_spl);
 
 	// A frame is a fixed stretch of time over which every value ramps from
-	// where it was to where the last control step put it. The host's blocks
-	// may cut a frame into pieces: each piece takes its part of the ramps, so
-	// the sound does not depend on how the host cuts the audio.
+	// where it was to where the last control step put it. The voices that
+	// sound in a frame run side by side in the lanes, one slot each; the
+	// host's blocks may cut the frame into pieces, and every ramp goes by the
+	// sample's place in the frame, so the sound does not depend on the cuts.
 	// begin_frame anchors the oscillator, sets up the ramps and tells whether
-	// the voice sounds at all in this frame; then run_samples and end_piece
-	// for each piece in order, pos being the piece's start within the frame.
+	// the voice sounds at all in this frame. If it does, load_lanes puts it
+	// in its slot (the lanes' unit count set first), set_band_lanes gives
+	// each band sub-block its filter setting, and store_lanes takes the
+	// voice's state back at the frame's end.
 	bool begin_frame(long frame_len);
-	void run_samples(const float *in_ptr, long nbr_spl);
-	void end_piece(float *left_ptr, float *right_ptr, long pos, long nbr_spl);
-	// run_samples of up to four sounding voices at once, one per register lane;
-	// each voice gets exactly what its own run_samples would give it.
-	static void run_samples_side_by_side(PhasedVoice *const voice_arr[], int nbr_voices, const float *in_ptr,
-	                                     long nbr_spl, dsp::Phase90IirX4 &bank);
+	int get_nbr_units() const noexcept;
+	bool has_fdbk() const noexcept
+	{
+		return _lvl_use != 0 || _lvl_target != 0;
+	}
+	bool has_band() const noexcept
+	{
+		return _band_on;
+	}
+	void load_lanes(VoiceLanes::Data &d, int slot) const;
+	void set_band_lanes(VoiceLanes::Data &d, int slot, long sub);
+	void store_lanes(const VoiceLanes::Data &d, int slot);
+	// The saturators' tables, which all voices share.
+	static void load_saturators(VoiceLanes::Data &d);
+	static constexpr long BAND_SUB_BLOCK = 64;  // band coefficients move at most every 64 samples
+
 	void set_master_vol(float vol);
 	void report_tempo_change();
 	float get_osc_phase() const noexcept
@@ -120,38 +127,33 @@ public:
 	{
 		return _fdbk_state;
 	}
-	const dsp::Phase90IirInterface &use_network(int index) const
-	{
-		return *_net_arr[size_t(index)];
-	}
+	// Whether every value the network carries from sample to sample is finite.
+	bool is_state_finite() const noexcept;
 	const dsp::OscSinCosEuler &use_osc() const noexcept
 	{
 		return _osc;
 	}
 
 private:
-	template <bool FDBK>
-	void process_with_network(const float *in_ptr, long nbr_spl);
-	// Applies fnc to the current network as its concrete type.
-	template <class F>
-	void with_current_network(F fnc);
+	// A network's coefficients and state in the lanes' form (see VoiceLanes),
+	// chain by chain; t[0] holds T for the next sample, t[1] for the one after.
+	struct NetLanes
+	{
+		int nbr_units = 0;
+		float coef[2][VoiceLanes::MAX_UNITS] = {};
+		float diff[2][VoiceLanes::MAX_UNITS] = {};
+		float prod[2] = {};
+		float t[2][2][VoiceLanes::MAX_UNITS] = {};
+		float u_last = 0;
+	};
+	template <int N>
+	static NetLanes make_net_lanes(const dsp::Phase90Iir<N> &net);
 	// Colour phasor at the frame's first sample and its per-sample rotation (1, 0 when constant).
 	void get_colour_ramp(float &col_c, float &col_s, float &rot_c, float &rot_s, long nbr_spl) const;
 	void end_frame();
-	template <class NET, bool FDBK>
-	void process_samples(NET &net, const float *in_ptr, long nbr_spl);
 	void update_osc_phase(long nbr_spl);
 	void update_bpf();
 	void update_pan_matrix();
-	void process_dist(long pos, long nbr_spl);
-	void process_dist_bpf_c(long pos, long nbr_spl);
-	void process_dist_bpf_v(long pos, long nbr_spl);
-	// Both band filters over their scratch channels, side by side.
-	void filter_band(long start, long nbr_spl);
-	// Saturates nbr_spl samples of both scratch channels from start, the gain
-	// ramping from g0 to g1 across the frame; first is the first sample's
-	// place in the frame.
-	void clip_output(long start, long nbr_spl, float g0, float g1, long first);
 
 	rivo::TimeUnit *_time_unit_ptr = nullptr;
 	ParamVoiceGain *_gain_ptr = nullptr;
@@ -184,15 +186,15 @@ private:
 	bool _hold = false;
 	float _lvl_target = 0;
 	float _lvl_use = 0;   // at the frame's start
-	float _lvl_run = 0;   // where the frame's ramp has got to
-	float _lvl_step = 0;  // per sample
 	long _frame_len = 1;
-	// The colour phasor where the frame's ramp has got to, and its rotation per sample.
+	// The colour phasor at the frame's start, and its rotation per sample.
 	float _col_run_c = 1;
 	float _col_run_s = 0;
 	float _col_rot_c = 1;
 	float _col_rot_s = 0;
 	bool _col_glide = false;
+	float _gain_g0 = 0;  // gain before the saturator across the frame
+	float _gain_g1 = 0;
 	float _colour = 0;
 	float _colour_old = 0;
 	int _index = -1;
@@ -215,20 +217,15 @@ private:
 	// The frame's band sweep, set up by begin_frame.
 	double _band_ln_q_old = 0;
 	double _band_ln_q = 0;
-	double _band_g0 = 0;
-	double _band_g1 = 0;
-	long _band_sub_set = -1;  // the sub-block whose setting the band filters hold
 	float _fdbk_state = 0;
 	float _col_cos = 1;
 	float _col_sin = 0;
 	dsp::OscSinCosEuler _osc;
-	basic::Array<basic::SharedPtr<dsp::Phase90IirInterface>, NBR_NETWORKS> _net_arr;
-	dsp::Phase90IirInterface *_cur_net_ptr = nullptr;
-	basic::Array<dsp::Filter2p, 2> _band_arr;
-	dsp::InterpFncFiniteAsym<-4, 4, FdbkClipper> _fdbk_clipper;
-	dsp::InterpFncFiniteAsym<-26, 6, OutputClipper> _out_clipper;
+	basic::Array<NetLanes, NBR_NETWORKS> _net_lanes;
+	// Computes the band's coefficients; the lanes run it.
+	dsp::Filter2p _band;
+	float _band_mem[4][2] = {};  // x1, x2, y1, y2 of both channels
 	bool _band_on = false;
 	dsp::StereoLevel _pan_mat;
 	dsp::StereoLevel _pan_mat_old;
-	SharedTempBuf *_scratch_ptr = nullptr;
 };

@@ -8,6 +8,7 @@
 
 #include <xmmintrin.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -72,9 +73,10 @@ int TarvelleDsp::init()
 	update_host_tempo_capability();
 
 	_pre_filter.init(*this);
+	PhasedVoice::load_saturators(_lanes.use_data());
 	for (int k = 0; k < NBR_VOICES; ++k)
 	{
-		_voice_arr[size_t(k)].init(k, *this, _voice_scratch_arr[size_t(k)]);
+		_voice_arr[size_t(k)].init(k, *this);
 	}
 
 	for (auto &dc : _dc_blocker_arr)
@@ -344,6 +346,21 @@ void TarvelleDsp::start_frame()
 			_active_arr[_nbr_active++] = &voice;
 		}
 	}
+	_lanes.clear_slots();
+	VoiceLanes::Data &d = _lanes.use_data();
+	for (int v = 0; v < _nbr_active; ++v)
+	{
+		const PhasedVoice &voice = *_active_arr[v];
+		d.nbr_units = std::max(d.nbr_units, voice.get_nbr_units());
+		d.fdbk = d.fdbk || voice.has_fdbk();
+		d.band = d.band || voice.has_band();
+	}
+	d.width = (_nbr_active <= 1) ? 2 : ((_nbr_active == 2) ? 4 : 8);
+	for (int v = 0; v < _nbr_active; ++v)
+	{
+		_active_arr[v]->load_lanes(d, v);
+	}
+	_band_sub_set = -1;
 }
 
 void TarvelleDsp::copy_sanitized(float *dst_ptr, const float *src_ptr, long nbr_spl) noexcept
@@ -422,19 +439,29 @@ void TarvelleDsp::process_frame_dest_mono(float *out_ptr, const float *const in_
 
 void TarvelleDsp::process_frame_voice_mix(float *left_ptr, float *right_ptr, const float *tone_ptr, long nbr_spl)
 {
-	// The per-sample parts of the sounding voices run side by side: their
-	// feedback loops then overlap instead of waiting for each other.
-	if (_nbr_active >= 2)
+	// The band filters may move once per sub-block: the lanes run sub-block by sub-block.
+	for (long done = 0; done < nbr_spl && _nbr_active > 0;)
 	{
-		PhasedVoice::run_samples_side_by_side(_active_arr, _nbr_active, tone_ptr, nbr_spl, _voice_bank);
+		const long pos = _frame_pos + done;
+		const long sub = pos / PhasedVoice::BAND_SUB_BLOCK;
+		const long len = std::min(nbr_spl - done, (sub + 1) * PhasedVoice::BAND_SUB_BLOCK - pos);
+		if (sub != _band_sub_set)
+		{
+			_band_sub_set = sub;
+			for (int v = 0; v < _nbr_active; ++v)
+			{
+				_active_arr[v]->set_band_lanes(_lanes.use_data(), v, sub);
+			}
+		}
+		_lanes.run(tone_ptr + done, left_ptr + done, right_ptr + done, pos, len);
+		done += len;
 	}
-	else if (_nbr_active == 1)
+	if (_frame_pos + nbr_spl >= FRAME_LEN)
 	{
-		_active_arr[0]->run_samples(tone_ptr, nbr_spl);
-	}
-	for (int v = 0; v < _nbr_active; ++v)
-	{
-		_active_arr[v]->end_piece(left_ptr, right_ptr, _frame_pos, nbr_spl);
+		for (int v = 0; v < _nbr_active; ++v)
+		{
+			_active_arr[v]->store_lanes(_lanes.use_data(), v);
+		}
 	}
 	if (right_ptr != left_ptr)
 	{

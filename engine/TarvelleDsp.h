@@ -8,7 +8,7 @@
 #include "engine/ParamTempo.h"
 #include "engine/PhasedVoice.h"
 #include "engine/PreFilter.h"
-#include "engine/SharedTempBuf.h"
+#include "engine/VoiceLanes.h"
 #include "params/DspInterface.h"
 #include "params/NotificationFlag.h"
 #include "params/NotifierInterface.h"
@@ -26,7 +26,7 @@ public:
 
 	static constexpr int NBR_PARAM = 123;
 	static constexpr int NBR_VOICES = 4;
-	static constexpr int FRAME_LEN = SharedTempBuf::FRAME_LEN;
+	static constexpr int FRAME_LEN = VoiceLanes::MAX_LEN;
 	static constexpr int MIN_SAMPLE_FREQ = 44000;  // the lowest rate reported to hosts
 	static constexpr int MAX_SAMPLE_FREQ = 384000;
 	// The engine runs correctly from this rate up, whatever it reports: a host
@@ -132,6 +132,11 @@ public:
 	{
 		return _voice_arr[size_t(index)];
 	}
+	// For tests: the SSE2 path on a processor that has AVX2.
+	void force_sse2(bool flag) noexcept
+	{
+		_lanes.force_sse2(flag);
+	}
 	const PreFilter &use_pre_filter() const noexcept
 	{
 		return _pre_filter;
@@ -182,9 +187,8 @@ private:
 	FrameBuf _tone_buf;
 	basic::Array<FrameBuf, 2> _bus_buf;
 	basic::Array<FrameBuf, 2> _in_buf;
-	// One scratch per voice: voices that run side by side need theirs at once.
-	basic::Array<SharedTempBuf, NBR_VOICES> _voice_scratch_arr;
-	dsp::Phase90IirX4 _voice_bank;
+	VoiceLanes _lanes;
+	long _band_sub_set = -1;  // the band sub-block whose setting the lanes hold
 	long _frame_pos = 0;  // samples of the current frame already processed
 	// The voices sounding in the current frame, chosen at its start.
 	PhasedVoice *_active_arr[NBR_VOICES] = {};

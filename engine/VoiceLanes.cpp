@@ -1,0 +1,63 @@
+// Lane set-up and the choice of instruction set.
+#include "engine/VoiceLanes.h"
+
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+
+VoiceLanes::VoiceLanes() noexcept
+{
+	std::memset(&_data, 0, sizeof(_data));
+	clear_slots();
+	const char *env = std::getenv("TARVELLE_SIMD");
+	force_sse2(env != nullptr && std::strcmp(env, "sse2") == 0);
+}
+
+bool VoiceLanes::has_avx2() noexcept
+{
+	__builtin_cpu_init();
+	return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+}
+
+void VoiceLanes::force_sse2(bool flag) noexcept
+{
+	_avx2 = !flag && has_avx2();
+}
+
+void VoiceLanes::clear_slots() noexcept
+{
+	Data &d = _data;
+	d.nbr_units = 1;
+	d.width = 2;
+	d.cell = 0;
+	d.fdbk = false;
+	d.band = false;
+	// All zero but the identity band filter and unit phasors: nothing reaches the outputs.
+	const size_t lanes_begin = offsetof(Data, coef);
+	const size_t lanes_end = offsetof(Data, fdbk_tab);
+	std::memset(reinterpret_cast<char *>(&d) + lanes_begin, 0, lanes_end - lanes_begin);
+	for (int lane = 0; lane < NBR_LANES; ++lane)
+	{
+		d.b0[lane] = 1;
+		d.osc_c[lane] = 1;
+		d.osc_step_c[lane] = 1;
+		d.col_c[lane] = 1;
+		d.col_rot_c[lane] = 1;
+	}
+}
+
+void VoiceLanes::run(const float *in_ptr, float *left_ptr, float *right_ptr, long first, long nbr_spl) noexcept
+{
+	if (nbr_spl <= 0 || nbr_spl > MAX_LEN)
+	{
+		return;
+	}
+	if (_avx2)
+	{
+		run_avx2(_data, in_ptr, left_ptr, right_ptr, first, nbr_spl);
+	}
+	else
+	{
+		run_sse2(_data, in_ptr, left_ptr, right_ptr, first, nbr_spl);
+	}
+}

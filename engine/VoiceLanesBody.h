@@ -1,0 +1,275 @@
+// The lanes' per-sample work, written once for any lane type S (SimdAvx2,
+// SimdSse2) and compiled in each ISA's own translation unit. It touches
+// nothing but the data and S, so no function compiled for one instruction set
+// is ever shared with the other.
+#pragma once
+
+#include "engine/VoiceLanes.h"
+
+namespace
+{
+
+template <class S>
+struct LanesBody
+{
+	using V = typename S::V;
+	using I = typename S::I;
+	using Data = VoiceLanes::Data;
+	static constexpr int L = VoiceLanes::NBR_LANES;
+
+	// A saturator's cubic pieces over [lo, lo + SEGS], constant beyond;
+	// NaN gives the low value.
+	template <int SEGS>
+	static V saturate(const float (&tab)[4][SEGS], float lo, float lo_val, float hi_val, V x) noexcept
+	{
+		const V below = S::not_greater(x, S::set1(lo));
+		const V above = S::and_not(below, S::greater_equal(x, S::set1(lo + float(SEGS))));
+		const V pos = S::and_not(S::or_mask(below, above), S::sub(x, S::set1(lo)));
+		const I idx = S::min_int(S::trunc_int(pos), SEGS - 1);
+		const V t = S::sub(pos, S::to_float(idx));
+		V r;
+		if constexpr (SEGS == 8)
+		{
+			r = S::fma(t, S::lookup8(tab[3], idx), S::lookup8(tab[2], idx));
+			r = S::fma(t, r, S::lookup8(tab[1], idx));
+			r = S::fma(t, r, S::lookup8(tab[0], idx));
+		}
+		else
+		{
+			r = S::fma(t, S::lookup32(tab[3], idx), S::lookup32(tab[2], idx));
+			r = S::fma(t, r, S::lookup32(tab[1], idx));
+			r = S::fma(t, r, S::lookup32(tab[0], idx));
+		}
+		r = S::select(below, S::set1(lo_val), r);
+		return S::select(above, S::set1(hi_val), r);
+	}
+
+	// Units k0..k1 - 1 of one sample's T update (see VoiceLanes.h) in the
+	// ring cell t; t_old and t_new carry T_(k0-1) before and after.
+	static void update_t(const Data &d, float *t, V u, int k0, int k1, V &t_old_prev, V &t_new_prev) noexcept
+	{
+		for (int k = k0; k < k1; ++k)
+		{
+			float *t_ptr = t + L * k;
+			const V c = S::load(d.coef[k]);
+			const V t_old = S::load(t_ptr);
+			const V s = S::fma(S::load(d.diff[k]), u, S::fms(c, t_old, t_old_prev));
+			t_new_prev = S::fma(c, t_new_prev, s);
+			S::store(t_ptr, t_new_prev);
+			t_old_prev = t_old;
+		}
+	}
+
+	// Networks, oscillators, feedback and band filters, into the scratch lanes.
+	template <bool FDBK, bool BAND>
+	static void run_core(Data &d, const float *in_ptr, long first, long nbr_spl) noexcept
+	{
+		const int nbr_units = d.nbr_units;
+		// Each sample's T update runs in two halves, the second beside the
+		// next sample's first: two short chains of dependent steps overlap
+		// where one long chain would stall.
+		const int half = nbr_units / 2;
+		const int width = d.width;
+		const V sign = S::even_odd(S::set1(1), S::set1(-1));
+		const V prod = S::load(d.prod);
+		V u_last = S::load(d.u_last);
+		V oc = S::load(d.osc_c);
+		V os = S::load(d.osc_s);
+		const V osc_step_c = S::load(d.osc_step_c);
+		const V osc_step_s = S::load(d.osc_step_s);
+		V cc = S::load(d.col_c);
+		V cs = S::load(d.col_s);
+		const V col_rot_c = S::load(d.col_rot_c);
+		const V col_rot_s = S::load(d.col_rot_s);
+		const V lvl = S::load(d.lvl);
+		const V lvl_step = S::load(d.lvl_step);
+		V fdbk = S::load(d.fdbk_state);
+		const V b0 = S::load(d.b0);
+		const V b1 = S::load(d.b1);
+		const V b2 = S::load(d.b2);
+		const V a1 = S::load(d.a1);
+		const V a2 = S::load(d.a2);
+		V x1 = S::load(d.x1);
+		V x2 = S::load(d.x2);
+		V y1 = S::load(d.y1);
+		V y2 = S::load(d.y2);
+		int cell = d.cell;
+		float pos = float(first);
+		// The second half still to do: its cell, input and carried T values.
+		float *pend_t = nullptr;
+		V pend_u = S::zero();
+		V pend_old = S::zero();
+		V pend_new = S::zero();
+		for (long i = 0; i < nbr_spl; ++i)
+		{
+			const V x = S::set1(in_ptr[i]);
+			// Chain A takes the input and the feedback, chain B what chain A took last time.
+			const V u = S::even_odd(FDBK ? S::add(x, fdbk) : x, S::dup_even(u_last));
+			u_last = u;
+			float *t = d.t[cell][0];
+			const V y = S::fma(prod, u, S::load(t + L * (nbr_units - 1)));
+			// T two samples on, in the cell this sample's T leaves.
+			V t_old = S::zero();
+			V t_new = S::zero();
+			update_t(d, t, u, 0, half, t_old, t_new);
+			if (pend_t != nullptr)
+			{
+				update_t(d, pend_t, pend_u, half, nbr_units, pend_old, pend_new);
+			}
+			pend_t = t;
+			pend_u = u;
+			pend_old = t_old;
+			pend_new = t_new;
+			cell ^= 1;
+
+			// Even lanes: chain A times the sine; odd lanes: chain B times the cosine.
+			const V prod_osc = S::mul(y, S::even_odd(os, oc));
+			const V swapped = S::swap_pairs(prod_osc);
+			V out = S::fma(swapped, sign, prod_osc);  // even: a c + b s, odd: a c - b s
+			if constexpr (FDBK)
+			{
+				const V ncc = S::fms(cc, col_rot_c, S::mul(cs, col_rot_s));
+				cs = S::fma(cs, col_rot_c, S::mul(cc, col_rot_s));
+				cc = ncc;
+				const V mix = S::fms(oc, cc, S::mul(os, cs));
+				const V level = S::fma(S::set1(pos), lvl_step, lvl);
+				const V f = S::mul(S::fma(prod_osc, mix, S::add(x, swapped)), level);
+				fdbk = saturate(d.fdbk_tab, float(VoiceLanes::FDBK_LO), d.fdbk_lo_val, d.fdbk_hi_val, f);
+			}
+			if constexpr (BAND)
+			{
+				const V ff = S::fma(b0, out, S::fma(b1, x1, S::mul(b2, x2)));
+				const V yb = S::fnma(a1, y1, S::fnma(a2, y2, ff));
+				x2 = x1;
+				x1 = out;
+				y2 = y1;
+				y1 = yb;
+				out = yb;
+			}
+			S::store_first(d.scratch + i * width, out, width);
+			const V noc = S::fms(oc, osc_step_c, S::mul(os, osc_step_s));
+			os = S::fma(os, osc_step_c, S::mul(oc, osc_step_s));
+			oc = noc;
+			pos += 1;
+		}
+		if (pend_t != nullptr)
+		{
+			update_t(d, pend_t, pend_u, half, nbr_units, pend_old, pend_new);
+		}
+		d.cell = cell;
+		S::store(d.u_last, u_last);
+		S::store(d.osc_c, oc);
+		S::store(d.osc_s, os);
+		S::store(d.col_c, cc);
+		S::store(d.col_s, cs);
+		S::store(d.fdbk_state, fdbk);
+		S::store(d.x1, x1);
+		S::store(d.x2, x2);
+		S::store(d.y1, y1);
+		S::store(d.y2, y2);
+	}
+
+	// The first W lanes of src repeated over all eight.
+	template <int W>
+	static V repeat(const float *src) noexcept
+	{
+		alignas(32) float tmp[L];
+		for (int e = 0; e < L; ++e)
+		{
+			tmp[e] = src[e % W];
+		}
+		return S::load(tmp);
+	}
+
+	// Gain, saturation and the pan mix onto the outputs, eight samples at a
+	// time: each vector holds 8 / W samples of W lanes.
+	template <int W>
+	static void run_mix(Data &d, float *left_ptr, float *right_ptr, long first, long nbr_spl) noexcept
+	{
+		constexpr int SPV = L / W;  // samples per vector
+		const V gain = repeat<W>(d.gain);
+		const V gain_step = repeat<W>(d.gain_step);
+		const V to_l = repeat<W>(d.to_l);
+		const V to_l_step = repeat<W>(d.to_l_step);
+		const V to_r = repeat<W>(d.to_r);
+		const V to_r_step = repeat<W>(d.to_r_step);
+		V offset[W];  // each lane's sample within the batch
+		for (int j = 0; j < W; ++j)
+		{
+			alignas(32) float tmp[L];
+			for (int e = 0; e < L; ++e)
+			{
+				tmp[e] = float(j * SPV + e / W);
+			}
+			offset[j] = S::load(tmp);
+		}
+		for (long b = 0; b < nbr_spl; b += L)
+		{
+			const V base = S::set1(float(first + b));
+			V pl[W];
+			V pr[W];
+			for (int j = 0; j < W; ++j)
+			{
+				const V p = S::add(base, offset[j]);
+				const V g = S::fma(p, gain_step, gain);
+				const V v = saturate(d.out_tab, float(VoiceLanes::OUT_LO), d.out_lo_val, d.out_hi_val,
+				                     S::mul(g, S::load(d.scratch + (b + j * SPV) * W)));
+				pl[j] = S::mul(v, S::fma(p, to_l_step, to_l));
+				pr[j] = S::mul(v, S::fma(p, to_r_step, to_r));
+			}
+			V sum_l = S::template sum_groups<W>(pl);
+			V sum_r = S::template sum_groups<W>(pr);
+			float *const l_ptr = left_ptr + b;
+			float *const r_ptr = right_ptr + b;
+			if (left_ptr == right_ptr)
+			{
+				sum_l = S::add(sum_l, sum_r);
+			}
+			if (b + L <= nbr_spl)
+			{
+				S::storeu(l_ptr, S::add(S::loadu(l_ptr), sum_l));
+				if (left_ptr != right_ptr)
+				{
+					S::storeu(r_ptr, S::add(S::loadu(r_ptr), sum_r));
+				}
+			}
+			else
+			{
+				alignas(32) float tl[L];
+				alignas(32) float tr[L];
+				S::store(tl, sum_l);
+				S::store(tr, sum_r);
+				for (long i = 0; i < nbr_spl - b; ++i)
+				{
+					l_ptr[i] += tl[i];
+					if (left_ptr != right_ptr)
+					{
+						r_ptr[i] += tr[i];
+					}
+				}
+			}
+		}
+	}
+
+	static void run(Data &d, const float *in_ptr, float *left_ptr, float *right_ptr, long first,
+	                long nbr_spl) noexcept
+	{
+		if (d.fdbk)
+		{
+			d.band ? run_core<true, true>(d, in_ptr, first, nbr_spl) : run_core<true, false>(d, in_ptr, first, nbr_spl);
+		}
+		else
+		{
+			d.band ? run_core<false, true>(d, in_ptr, first, nbr_spl)
+			       : run_core<false, false>(d, in_ptr, first, nbr_spl);
+		}
+		switch (d.width)
+		{
+		case 2: run_mix<2>(d, left_ptr, right_ptr, first, nbr_spl); break;
+		case 4: run_mix<4>(d, left_ptr, right_ptr, first, nbr_spl); break;
+		default: run_mix<8>(d, left_ptr, right_ptr, first, nbr_spl); break;
+		}
+	}
+};
+
+}  // namespace
