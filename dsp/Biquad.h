@@ -61,6 +61,8 @@ public:
 	                           long ramp_pos = 0, long ramp_len = 0) noexcept;
 
 protected:
+	friend class BiquadPipe;
+
 	// Call before writing new coefficients: with ramping on, keeps the ones
 	// the last block ended with as the ramp's start.
 	void begin_coef_change() noexcept;

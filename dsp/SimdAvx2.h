@@ -97,6 +97,10 @@ struct SimdAvx2
 	{
 		return _mm256_andnot_ps(mask, v);
 	}
+	static V and_mask(V a, V b) noexcept
+	{
+		return _mm256_and_ps(a, b);
+	}
 	static V select(V mask, V a, V b) noexcept  // a where mask is set, else b
 	{
 		return _mm256_blendv_ps(b, a, mask);
@@ -129,6 +133,20 @@ struct SimdAvx2
 		const V bit3 = _mm256_castsi256_ps(_mm256_slli_epi32(idx, 28));
 		const V bit4 = _mm256_castsi256_ps(_mm256_slli_epi32(idx, 27));
 		return _mm256_blendv_ps(_mm256_blendv_ps(p0, p1, bit3), _mm256_blendv_ps(p2, p3, bit3), bit4);
+	}
+	// Each half moved up one lane, a and b entering at the bottom of the halves.
+	static V shift_in(V v, float a, float b) noexcept
+	{
+		const V up = _mm256_castsi256_ps(_mm256_slli_si256(_mm256_castps_si256(v), 4));
+		return _mm256_blend_ps(up, _mm256_set_m128(_mm_set_ss(b), _mm_set_ss(a)), 0x11);
+	}
+	// The top lane of each half.
+	static void last_of_halves(float &a, float &b, V v) noexcept
+	{
+		const __m128 lo = _mm256_castps256_ps128(v);
+		const __m128 hi = _mm256_extractf128_ps(v, 1);
+		a = _mm_cvtss_f32(_mm_shuffle_ps(lo, lo, 3));
+		b = _mm_cvtss_f32(_mm_shuffle_ps(hi, hi, 3));
 	}
 	// The first w (2, 4 or 8) lanes to memory.
 	static void store_first(float *p, V v, int w) noexcept

@@ -110,6 +110,10 @@ struct SimdSse2
 	{
 		return each(mask, v, [](__m128 x, __m128 y) { return _mm_andnot_ps(x, y); });
 	}
+	static V and_mask(V a, V b) noexcept
+	{
+		return each(a, b, [](__m128 x, __m128 y) { return _mm_and_ps(x, y); });
+	}
 	static V select(V mask, V a, V b) noexcept
 	{
 		return {_mm_or_ps(_mm_and_ps(mask.lo, a.lo), _mm_andnot_ps(mask.lo, b.lo)),
@@ -147,6 +151,19 @@ struct SimdSse2
 	static V lookup32(const float *tab, I idx) noexcept
 	{
 		return lookup(tab, idx);
+	}
+	static V shift_in(V v, float a, float b) noexcept
+	{
+		auto f = [](__m128 x, float e) {
+			const __m128 up = _mm_castsi128_ps(_mm_slli_si128(_mm_castps_si128(x), 4));
+			return _mm_move_ss(up, _mm_set_ss(e));
+		};
+		return {f(v.lo, a), f(v.hi, b)};
+	}
+	static void last_of_halves(float &a, float &b, V v) noexcept
+	{
+		a = _mm_cvtss_f32(_mm_shuffle_ps(v.lo, v.lo, 3));
+		b = _mm_cvtss_f32(_mm_shuffle_ps(v.hi, v.hi, 3));
 	}
 	static void store_first(float *p, V v, int w) noexcept
 	{

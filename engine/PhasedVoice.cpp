@@ -95,15 +95,19 @@ PhasedVoice::NetLanes PhasedVoice::make_net_lanes(const dsp::Phase90Iir<N> &net)
 	for (int chain = 0; chain < 2; ++chain)
 	{
 		double p_prev = 1;
+		double g_prev = 0;
 		for (int k = 0; k < N / 2; ++k)
 		{
 			const double c = net.use_unit(chain, k).get_coef();
 			const double p = net.get_product(chain, k);
+			const double g = c * g_prev + (c * p - p_prev);
 			nl.coef[chain][k] = float(c);
-			nl.diff[chain][k] = float(c * p - p_prev);
+			nl.h[chain][k] = float(c * g - g_prev);
 			p_prev = p;
+			g_prev = g;
 		}
 		nl.prod[chain] = float(p_prev);
+		nl.g_last[chain] = float(g_prev);
 	}
 	return nl;
 }
@@ -235,14 +239,14 @@ void PhasedVoice::clear_buffers()
 	_osc.set_phasor(1, 0);
 	for (NetLanes &nl : _net_lanes)
 	{
-		for (auto &cell : nl.t)
+		for (auto &cell : nl.r)
 		{
 			for (auto &chain : cell)
 			{
 				std::fill(std::begin(chain), std::end(chain), 0.0f);
 			}
 		}
-		nl.u_last = 0;
+		nl.u_last[0] = nl.u_last[1] = nl.u_last2[0] = nl.u_last2[1] = 0;
 	}
 	for (auto &mem : _band_mem)
 	{
@@ -493,17 +497,19 @@ void PhasedVoice::load_lanes(VoiceLanes::Data &d, int slot) const
 		for (int k = 0; k < d.nbr_units; ++k)
 		{
 			// Units beyond the voice's chain pass on what reaches them
-			// exactly: coefficient 1, d 0, and the T of the chain's last unit.
+			// exactly: coefficient 1, H 0, and the R of the chain's last unit.
 			const int src = std::min(k, last);
 			d.coef[k][lane] = (k <= last) ? nl.coef[chain][k] : 1.0f;
-			d.diff[k][lane] = (k <= last) ? nl.diff[chain][k] : 0.0f;
+			d.h[k][lane] = (k <= last) ? nl.h[chain][k] : 0.0f;
 			for (int cell = 0; cell < 2; ++cell)
 			{
-				d.t[d.cell ^ cell][k][lane] = nl.t[cell][chain][src];
+				d.r[d.cell ^ cell][k][lane] = nl.r[cell][chain][src];
 			}
 		}
 		d.prod[lane] = nl.prod[chain];
-		d.u_last[lane] = nl.u_last;
+		d.g_last[lane] = nl.g_last[chain];
+		d.u_last[lane] = nl.u_last[chain];
+		d.u_last2[lane] = nl.u_last2[chain];
 		d.osc_c[lane] = _osc.get_cos();
 		d.osc_s[lane] = _osc.get_sin();
 		d.osc_step_c[lane] = _osc.get_step_cos();
@@ -586,16 +592,17 @@ void PhasedVoice::store_lanes(const VoiceLanes::Data &d, int slot)
 		{
 			for (int cell = 0; cell < 2; ++cell)
 			{
-				nl.t[cell][chain][k] = d.t[d.cell ^ cell][k][lane];
+				nl.r[cell][chain][k] = d.r[d.cell ^ cell][k][lane];
 			}
 		}
+		nl.u_last[chain] = d.u_last[lane];
+		nl.u_last2[chain] = d.u_last2[lane];
 		_band_mem[0][chain] = d.x1[lane];
 		_band_mem[1][chain] = d.x2[lane];
 		_band_mem[2][chain] = d.y1[lane];
 		_band_mem[3][chain] = d.y2[lane];
 	}
 	const int lane = 2 * slot;
-	nl.u_last = d.u_last[lane];
 	_osc.set_phasor(d.osc_c[lane], d.osc_s[lane]);
 	_fdbk_state = d.fdbk_state[lane];
 	end_frame();
@@ -605,7 +612,7 @@ bool PhasedVoice::is_state_finite() const noexcept
 {
 	for (const NetLanes &nl : _net_lanes)
 	{
-		for (const auto &cell : nl.t)
+		for (const auto &cell : nl.r)
 		{
 			for (const auto &chain : cell)
 			{
@@ -618,9 +625,12 @@ bool PhasedVoice::is_state_finite() const noexcept
 				}
 			}
 		}
-		if (!std::isfinite(nl.u_last))
+		for (int chain = 0; chain < 2; ++chain)
 		{
-			return false;
+			if (!std::isfinite(nl.u_last[chain]) || !std::isfinite(nl.u_last2[chain]))
+			{
+				return false;
+			}
 		}
 	}
 	for (const auto &mem : _band_mem)

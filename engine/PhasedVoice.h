@@ -136,15 +136,17 @@ public:
 
 private:
 	// A network's coefficients and state in the lanes' form (see VoiceLanes),
-	// chain by chain; t[0] holds T for the next sample, t[1] for the one after.
+	// chain by chain; r[0] holds R for the next sample, r[1] for the one after.
 	struct NetLanes
 	{
 		int nbr_units = 0;
 		float coef[2][VoiceLanes::MAX_UNITS] = {};
-		float diff[2][VoiceLanes::MAX_UNITS] = {};
+		float h[2][VoiceLanes::MAX_UNITS] = {};
 		float prod[2] = {};
-		float t[2][2][VoiceLanes::MAX_UNITS] = {};
-		float u_last = 0;
+		float g_last[2] = {};
+		float r[2][2][VoiceLanes::MAX_UNITS] = {};
+		float u_last[2] = {};   // each chain's input one sample back
+		float u_last2[2] = {};  // and two
 	};
 	template <int N>
 	static NetLanes make_net_lanes(const dsp::Phase90Iir<N> &net);

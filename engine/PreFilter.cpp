@@ -2,6 +2,7 @@
 #include "engine/PreFilter.h"
 
 #include "dsp/BasicMixing.h"
+#include "dsp/BiquadPipe.h"
 #include "engine/ParamTextFnc.h"
 
 #include <cmath>
@@ -231,7 +232,7 @@ void PreFilter::filter_chains(int nbr_chn, float *const data_arr[2], long nbr_sp
 	// The first filter of each chain keeps the recursion out of subnormal numbers.
 	if (nbr_chn == 2)
 	{
-		dsp::Biquad::process_chains<2, NBR_FILTERS, true>(chain_arr, data_arr, nbr_spl, pos, _frame_len);
+		dsp::BiquadPipe::process(chain_arr, data_arr, nbr_spl, pos, _frame_len, true, _avx2);
 	}
 	else
 	{
@@ -273,6 +274,11 @@ void PreFilter::process_block_2_2(float *tone_ptr, float *const bus_ptr_arr[2], 
 	dsp::BasicMixing::copy_2_1_v(tone_ptr, bus_ptr_arr[0], bus_ptr_arr[1], nbr_spl, 0.5f);
 	dsp::BasicMixing::copy_2_2_vlrauto(bus_ptr_arr[0], bus_ptr_arr[1], bus_ptr_arr[0], bus_ptr_arr[1], nbr_spl,
 	                                   _out_gain_old, _out_gain, pos, _frame_len);
+}
+
+void PreFilter::force_sse2(bool flag) noexcept
+{
+	_avx2 = !flag && dsp::SimdChoice::has_avx2();
 }
 
 void PreFilter::set_master_vol(float vol)

@@ -136,6 +136,7 @@ public:
 	void force_sse2(bool flag) noexcept
 	{
 		_lanes.force_sse2(flag);
+		_pre_filter.force_sse2(flag);
 	}
 	const PreFilter &use_pre_filter() const noexcept
 	{

@@ -1,27 +1,21 @@
 // Lane set-up and the choice of instruction set.
 #include "engine/VoiceLanes.h"
 
+#include "dsp/SimdChoice.h"
+
 #include <cstddef>
-#include <cstdlib>
 #include <cstring>
 
 VoiceLanes::VoiceLanes() noexcept
 {
 	std::memset(&_data, 0, sizeof(_data));
 	clear_slots();
-	const char *env = std::getenv("TARVELLE_SIMD");
-	force_sse2(env != nullptr && std::strcmp(env, "sse2") == 0);
-}
-
-bool VoiceLanes::has_avx2() noexcept
-{
-	__builtin_cpu_init();
-	return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
+	_avx2 = dsp::SimdChoice::use_avx2_by_default();
 }
 
 void VoiceLanes::force_sse2(bool flag) noexcept
 {
-	_avx2 = !flag && has_avx2();
+	_avx2 = !flag && dsp::SimdChoice::has_avx2();
 }
 
 void VoiceLanes::clear_slots() noexcept

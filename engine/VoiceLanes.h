@@ -8,8 +8,13 @@
 // product of the chain's first k coefficients and T_k a sum over samples two
 // steps back at least, T_k = c_k T_(k-1) + S_k with
 //   S_k[n + 2] = d_k u[n] + c_k T_k[n] - T_(k-1)[n],   d_k = c_k P_k - P_(k-1).
-// Only the chain's output P u + T sits on the feedback path; the T values of
-// the sample two steps on are computed beside it.
+// The input's share in T_k[n + 2] is G_k u[n], G_k = c_k G_(k-1) + d_k; the
+// lanes keep R_k = T_k - G_k u[n - 2] instead, which follows
+//   R_k[n + 2] = c_k R_(k-1)[n + 2] + c_k R_k[n] - R_(k-1)[n] + H_k u[n - 2],
+// H_k = c_k G_k - G_(k-1). Nothing of that waits for the feedback of the
+// sample before: the long chain of dependent steps along the units runs
+// ahead, and the feedback reaches the chain's output
+// P u[n] + R_last[n] + G_last u[n - 2] through one multiply-add.
 //
 // The work is compiled twice, for AVX2 with fused multiply-adds and for SSE2,
 // and the processor chooses once at start-up; each gives the same result
@@ -40,10 +45,12 @@ public:
 		bool band;      // a slot has its band filter on
 
 		alignas(32) Lanes coef[MAX_UNITS];
-		alignas(32) Lanes diff[MAX_UNITS];  // d_k
-		alignas(32) Lanes prod;             // P of the chain's last unit
-		alignas(32) Lanes t[2][MAX_UNITS];
-		alignas(32) Lanes u_last;  // the last sample's chain inputs
+		alignas(32) Lanes h[MAX_UNITS];   // H_k
+		alignas(32) Lanes prod;           // P of the chain's last unit
+		alignas(32) Lanes g_last;         // G of the chain's last unit
+		alignas(32) Lanes r[2][MAX_UNITS];  // R of this sample and the next
+		alignas(32) Lanes u_last;   // the chain inputs of the last sample
+		alignas(32) Lanes u_last2;  // and of the one before
 
 		// Quadrature oscillator and colour phasors, the same in both lanes of a slot.
 		alignas(32) Lanes osc_c;
@@ -108,14 +115,8 @@ public:
 	// first is the first sample's position in the frame, for the ramps.
 	void run(const float *in_ptr, float *left_ptr, float *right_ptr, long first, long nbr_spl) noexcept;
 
-	// The SSE2 path on a processor that has AVX2: for tests, and by setting
-	// TARVELLE_SIMD=sse2 in the environment.
+	// The SSE2 path on a processor that has AVX2, for tests (see SimdChoice).
 	void force_sse2(bool flag) noexcept;
-	bool is_avx2() const noexcept
-	{
-		return _avx2;
-	}
-	static bool has_avx2() noexcept;
 
 	// The two compilations, each in its own translation unit.
 	static void run_avx2(Data &d, const float *in_ptr, float *left_ptr, float *right_ptr, long first,

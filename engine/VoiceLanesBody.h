@@ -44,19 +44,19 @@ struct LanesBody
 		return S::select(above, S::set1(hi_val), r);
 	}
 
-	// Units k0..k1 - 1 of one sample's T update (see VoiceLanes.h) in the
-	// ring cell t; t_old and t_new carry T_(k0-1) before and after.
-	static void update_t(const Data &d, float *t, V u, int k0, int k1, V &t_old_prev, V &t_new_prev) noexcept
+	// Units k0..k1 - 1 of one sample's R update (see VoiceLanes.h) in the
+	// ring cell r, u2 being the inputs two samples back; r_old and r_new
+	// carry R_(k0-1) before and after.
+	static void update_r(const Data &d, float *r, V u2, int k0, int k1, V &r_old, V &r_new) noexcept
 	{
 		for (int k = k0; k < k1; ++k)
 		{
-			float *t_ptr = t + L * k;
+			float *r_ptr = r + L * k;
 			const V c = S::load(d.coef[k]);
-			const V t_old = S::load(t_ptr);
-			const V s = S::fma(S::load(d.diff[k]), u, S::fms(c, t_old, t_old_prev));
-			t_new_prev = S::fma(c, t_new_prev, s);
-			S::store(t_ptr, t_new_prev);
-			t_old_prev = t_old;
+			const V old = S::load(r_ptr);
+			r_new = S::fma(c, r_new, S::fma(S::load(d.h[k]), u2, S::fms(c, old, r_old)));
+			S::store(r_ptr, r_new);
+			r_old = old;
 		}
 	}
 
@@ -72,7 +72,9 @@ struct LanesBody
 		const int width = d.width;
 		const V sign = S::even_odd(S::set1(1), S::set1(-1));
 		const V prod = S::load(d.prod);
+		const V g_last = S::load(d.g_last);
 		V u_last = S::load(d.u_last);
+		V u_last2 = S::load(d.u_last2);
 		V oc = S::load(d.osc_c);
 		V os = S::load(d.osc_s);
 		const V osc_step_c = S::load(d.osc_step_c);
@@ -95,47 +97,57 @@ struct LanesBody
 		V y2 = S::load(d.y2);
 		int cell = d.cell;
 		float pos = float(first);
-		// The second half still to do: its cell, input and carried T values.
-		float *pend_t = nullptr;
+		// The second half still to do: its cell, input and carried R values.
+		float *pend_r = nullptr;
 		V pend_u = S::zero();
 		V pend_old = S::zero();
 		V pend_new = S::zero();
 		for (long i = 0; i < nbr_spl; ++i)
 		{
 			const V x = S::set1(in_ptr[i]);
+			const V u_prev = S::dup_even(u_last);
 			// Chain A takes the input and the feedback, chain B what chain A took last time.
-			const V u = S::even_odd(FDBK ? S::add(x, fdbk) : x, S::dup_even(u_last));
+			const V u = S::even_odd(FDBK ? S::add(x, fdbk) : x, u_prev);
+			const V u2 = u_last2;
+			u_last2 = u_last;
 			u_last = u;
-			float *t = d.t[cell][0];
-			const V y = S::fma(prod, u, S::load(t + L * (nbr_units - 1)));
-			// T two samples on, in the cell this sample's T leaves.
-			V t_old = S::zero();
-			V t_new = S::zero();
-			update_t(d, t, u, 0, half, t_old, t_new);
-			if (pend_t != nullptr)
+			float *r = d.r[cell][0];
+			const V t_last = S::fma(g_last, u2, S::load(r + L * (nbr_units - 1)));
+			const V y = S::fma(prod, u, t_last);
+			if constexpr (FDBK)
 			{
-				update_t(d, pend_t, pend_u, half, nbr_units, pend_old, pend_new);
+				// In the even lanes, level (x + c a + s mix b) with a = chain B's
+				// output and b = P u + T chain A's: everything but P u is known
+				// before the feedback arrives, which then goes through one
+				// multiply-add to the saturator instead of the whole sum.
+				const V ncc = S::fms(cc, col_rot_c, S::mul(cs, col_rot_s));
+				cs = S::fma(cs, col_rot_c, S::mul(cc, col_rot_s));
+				cc = ncc;
+				const V level = S::fma(S::set1(pos), lvl_step, lvl);
+				const V s_mix = S::mul(os, S::fms(oc, cc, S::mul(os, cs)));
+				const V chain_b = S::swap_pairs(S::fma(prod, u_prev, t_last));
+				const V k = S::mul(level, S::mul(s_mix, prod));
+				const V w = S::mul(level, S::fma(s_mix, t_last, S::fma(oc, chain_b, x)));
+				const V f = S::fma(k, fdbk, S::fma(k, x, w));
+				fdbk = saturate(d.fdbk_tab, float(VoiceLanes::FDBK_LO), d.fdbk_lo_val, d.fdbk_hi_val, f);
 			}
-			pend_t = t;
-			pend_u = u;
-			pend_old = t_old;
-			pend_new = t_new;
+			// R two samples on, in the cell this sample's R leaves.
+			V r_old = S::zero();
+			V r_new = S::zero();
+			update_r(d, r, u2, 0, half, r_old, r_new);
+			if (pend_r != nullptr)
+			{
+				update_r(d, pend_r, pend_u, half, nbr_units, pend_old, pend_new);
+			}
+			pend_r = r;
+			pend_u = u2;
+			pend_old = r_old;
+			pend_new = r_new;
 			cell ^= 1;
 
 			// Even lanes: chain A times the sine; odd lanes: chain B times the cosine.
 			const V prod_osc = S::mul(y, S::even_odd(os, oc));
-			const V swapped = S::swap_pairs(prod_osc);
-			V out = S::fma(swapped, sign, prod_osc);  // even: a c + b s, odd: a c - b s
-			if constexpr (FDBK)
-			{
-				const V ncc = S::fms(cc, col_rot_c, S::mul(cs, col_rot_s));
-				cs = S::fma(cs, col_rot_c, S::mul(cc, col_rot_s));
-				cc = ncc;
-				const V mix = S::fms(oc, cc, S::mul(os, cs));
-				const V level = S::fma(S::set1(pos), lvl_step, lvl);
-				const V f = S::mul(S::fma(prod_osc, mix, S::add(x, swapped)), level);
-				fdbk = saturate(d.fdbk_tab, float(VoiceLanes::FDBK_LO), d.fdbk_lo_val, d.fdbk_hi_val, f);
-			}
+			V out = S::fma(S::swap_pairs(prod_osc), sign, prod_osc);  // even: a c + b s, odd: a c - b s
 			if constexpr (BAND)
 			{
 				const V ff = S::fma(b0, out, S::fma(b1, x1, S::mul(b2, x2)));
@@ -152,12 +164,13 @@ struct LanesBody
 			oc = noc;
 			pos += 1;
 		}
-		if (pend_t != nullptr)
+		if (pend_r != nullptr)
 		{
-			update_t(d, pend_t, pend_u, half, nbr_units, pend_old, pend_new);
+			update_r(d, pend_r, pend_u, half, nbr_units, pend_old, pend_new);
 		}
 		d.cell = cell;
 		S::store(d.u_last, u_last);
+		S::store(d.u_last2, u_last2);
 		S::store(d.osc_c, oc);
 		S::store(d.osc_s, os);
 		S::store(d.col_c, cc);

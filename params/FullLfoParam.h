@@ -125,8 +125,8 @@ public:
 	// Control step of one frame of nbr_spl samples (audio thread).
 	void tick(long nbr_spl)
 	{
-		bool dirty = _dirty.exchange(false, std::memory_order_acq_rel);
-		if (_target_changed.exchange(false, std::memory_order_acq_rel))
+		bool dirty = take(_dirty);
+		if (take(_target_changed))
 		{
 			_smoother.set_val(float(_param->get_val()));
 		}
@@ -136,7 +136,7 @@ public:
 			update_time();
 			_lfo.set_amp(float(_depth_ptr->get_val()));
 		}
-		if (_phase_pending.exchange(false, std::memory_order_acquire))
+		if (take(_phase_pending))
 		{
 			dirty = true;
 			_lfo.set_phase(dsp::Lfo::PHASE_LEN * double(_phase_to_set.load(std::memory_order_relaxed)));
@@ -186,6 +186,14 @@ public:
 	}
 
 private:
+	// Lowers a flag raised by another thread and tells whether it was up. A
+	// flag that is down costs a plain load, not a locked exchange: the audio
+	// thread looks at every flag of every LFO at every control step.
+	static bool take(std::atomic<bool> &flag) noexcept
+	{
+		return flag.load(std::memory_order_relaxed) && flag.exchange(false, std::memory_order_acq_rel);
+	}
+
 	void reset_lfo() noexcept
 	{
 		_lfo.set_amp(float(_depth_ptr->get_val()));

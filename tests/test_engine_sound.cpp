@@ -3,7 +3,7 @@
 // silence, and bad samples.
 #include "support/FakeHostDsp.h"
 #include "support/Spectrum.h"
-#include "engine/VoiceLanes.h"
+#include "dsp/SimdChoice.h"
 
 #include <gtest/gtest.h>
 
@@ -484,7 +484,7 @@ TEST(EngineVoices, EachVoiceSoundsBesideOthersAsAlone)
 // the order of the signal itself.
 TEST(EngineVoices, BothInstructionSetsSoundAlike)
 {
-	if (!VoiceLanes::has_avx2())
+	if (!dsp::SimdChoice::has_avx2())
 	{
 		GTEST_SKIP() << "no AVX2 here";
 	}
