@@ -20,52 +20,125 @@ void OnePole::get_z_eq(float b[2], float a[2]) const noexcept
 	a[1] = _a1;
 }
 
+// Samples go in pairs laid on the filter's own sample count, whatever the
+// blocks: the second of a pair comes from the output before the first,
+// y_b = (v_b - a1 v_a) + a1^2 y0 with v = b0 x + b1 x1, so the recursion
+// waits on one multiply-add per two samples instead of per sample. A block
+// that ends inside a pair keeps v_a and y0 for the next one.
+struct OnePole::Steps
+{
+	float b0;
+	float b1;
+	float a1;
+	float a1_sq;
+	float x1;
+	float y1;
+	float pend_v;
+	float pend_y;
+
+	float first(float x) noexcept
+	{
+		pend_v = b0 * x + b1 * x1;
+		pend_y = y1;
+		x1 = x;
+		y1 = pend_v - a1 * pend_y;
+		return y1;
+	}
+	float second(float x) noexcept
+	{
+		const float v = b0 * x + b1 * x1;
+		x1 = x;
+		y1 = (v - a1 * pend_v) + a1_sq * pend_y;
+		return y1;
+	}
+	void two(float *ptr) noexcept
+	{
+		ptr[0] = first(ptr[0]);
+		ptr[1] = second(ptr[1]);
+	}
+};
+
+OnePole::Steps OnePole::make_steps() const noexcept
+{
+	return {_b0, _b1, _a1, _a1 * _a1, _x1, _y1, _pend_v, _pend_y};
+}
+
+void OnePole::end_steps(const Steps &st, long nbr_spl) noexcept
+{
+	_x1 = st.x1;
+	_y1 = st.y1;
+	_pend_v = st.pend_v;
+	_pend_y = st.pend_y;
+	_odd = (_odd != ((nbr_spl & 1) != 0));
+}
+
 void OnePole::process_block(float *out_ptr, const float *in_ptr, long nbr_spl) noexcept
 {
-	float x1 = _x1;
-	float y1 = _y1;
-	const float b0 = _b0;
-	const float b1 = _b1;
-	const float a1 = _a1;
-	for (long pos = 0; pos < nbr_spl; ++pos)
+	if (nbr_spl <= 0)
 	{
-		const float x = in_ptr[pos];
-		const float y = b0 * x + b1 * x1 - a1 * y1;
-		out_ptr[pos] = y;
-		x1 = x;
-		y1 = y;
+		return;
 	}
-	_x1 = x1;
-	_y1 = y1;
+	if (out_ptr != in_ptr)
+	{
+		for (long pos = 0; pos < nbr_spl; ++pos)
+		{
+			out_ptr[pos] = in_ptr[pos];
+		}
+	}
+	Steps st = make_steps();
+	long pos = 0;
+	if (_odd)
+	{
+		out_ptr[0] = st.second(out_ptr[0]);
+		pos = 1;
+	}
+	for (; pos + 2 <= nbr_spl; pos += 2)
+	{
+		st.two(out_ptr + pos);
+	}
+	if (pos < nbr_spl)
+	{
+		out_ptr[pos] = st.first(out_ptr[pos]);
+	}
+	end_steps(st, nbr_spl);
 }
 
 void OnePole::process_block_pair(OnePole &f1, OnePole &f2, float *data1_ptr, float *data2_ptr, long nbr_spl) noexcept
 {
-	float x1a = f1._x1, y1a = f1._y1, x1b = f2._x1, y1b = f2._y1;
-	for (long pos = 0; pos < nbr_spl; ++pos)
+	if (f1._odd != f2._odd || nbr_spl <= 0)
 	{
-		const float xa = data1_ptr[pos];
-		const float xb = data2_ptr[pos];
-		const float ya = f1._b0 * xa + f1._b1 * x1a - f1._a1 * y1a;
-		const float yb = f2._b0 * xb + f2._b1 * x1b - f2._a1 * y1b;
-		data1_ptr[pos] = ya;
-		data2_ptr[pos] = yb;
-		x1a = xa;
-		y1a = ya;
-		x1b = xb;
-		y1b = yb;
+		f1.process_block(data1_ptr, data1_ptr, nbr_spl);
+		f2.process_block(data2_ptr, data2_ptr, nbr_spl);
+		return;
 	}
-	f1._x1 = x1a;
-	f1._y1 = y1a;
-	f2._x1 = x1b;
-	f2._y1 = y1b;
+	Steps s1 = f1.make_steps();
+	Steps s2 = f2.make_steps();
+	long pos = 0;
+	if (f1._odd)
+	{
+		data1_ptr[0] = s1.second(data1_ptr[0]);
+		data2_ptr[0] = s2.second(data2_ptr[0]);
+		pos = 1;
+	}
+	for (; pos + 2 <= nbr_spl; pos += 2)
+	{
+		s1.two(data1_ptr + pos);
+		s2.two(data2_ptr + pos);
+	}
+	if (pos < nbr_spl)
+	{
+		data1_ptr[pos] = s1.first(data1_ptr[pos]);
+		data2_ptr[pos] = s2.first(data2_ptr[pos]);
+	}
+	f1.end_steps(s1, nbr_spl);
+	f2.end_steps(s2, nbr_spl);
 }
 
 float OnePole::process_sample(float x) noexcept
 {
-	const float y = _b0 * x + _b1 * _x1 - _a1 * _y1;
-	_x1 = x;
-	_y1 = y;
+	Steps st = make_steps();
+	const float y = _odd ? st.second(x) : st.first(x);
+	end_steps(st, 1);
 	return y;
 }
 
@@ -73,6 +146,9 @@ void OnePole::clear_buffers() noexcept
 {
 	_x1 = 0;
 	_y1 = 0;
+	_pend_v = 0;
+	_pend_y = 0;
+	_odd = false;
 }
 
 }  // namespace dsp
