@@ -122,6 +122,20 @@ struct SimdAvx2
 	{
 		return _mm256_permutevar8x32_ps(_mm256_load_ps(tab), idx);
 	}
+	// 0 or 1 when every index 0..31 lies in the low or the high half of a
+	// 32-entry table, -1 when they straddle.
+	static int half_of_32(I idx) noexcept
+	{
+		const int bits = _mm256_movemask_ps(_mm256_castsi256_ps(_mm256_slli_epi32(idx, 27)));
+		return bits == 0 ? 0 : (bits == 0xFF ? 1 : -1);
+	}
+	// Table of 16 entries, index taken modulo 16.
+	static V lookup16(const float *tab, I idx) noexcept
+	{
+		const V p0 = _mm256_permutevar8x32_ps(_mm256_load_ps(tab), idx);
+		const V p1 = _mm256_permutevar8x32_ps(_mm256_load_ps(tab + 8), idx);
+		return _mm256_blendv_ps(p0, p1, _mm256_castsi256_ps(_mm256_slli_epi32(idx, 28)));
+	}
 	// Table of 32 entries, index 0..31: four in-register permutes and a
 	// choice by the index's upper bits, far cheaper than a gather.
 	static V lookup32(const float *tab, I idx) noexcept

@@ -148,6 +148,15 @@ struct SimdSse2
 	{
 		return lookup(tab, idx);
 	}
+	// Its lookups cost the same whatever the table: no halves to choose.
+	static int half_of_32(I) noexcept
+	{
+		return -1;
+	}
+	static V lookup16(const float *tab, I idx) noexcept
+	{
+		return lookup(tab, idx);
+	}
 	static V lookup32(const float *tab, I idx) noexcept
 	{
 		return lookup(tab, idx);

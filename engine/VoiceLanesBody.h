@@ -36,9 +36,22 @@ struct LanesBody
 		}
 		else
 		{
-			r = S::fma(t, S::lookup32(tab[3], idx), S::lookup32(tab[2], idx));
-			r = S::fma(t, r, S::lookup32(tab[1], idx));
-			r = S::fma(t, r, S::lookup32(tab[0], idx));
+			// Signals mostly stay within one half of the table, where a
+			// lookup takes half the register shuffles.
+			const int half = S::half_of_32(idx);
+			if (half >= 0)
+			{
+				const int base = 16 * half;
+				r = S::fma(t, S::lookup16(tab[3] + base, idx), S::lookup16(tab[2] + base, idx));
+				r = S::fma(t, r, S::lookup16(tab[1] + base, idx));
+				r = S::fma(t, r, S::lookup16(tab[0] + base, idx));
+			}
+			else
+			{
+				r = S::fma(t, S::lookup32(tab[3], idx), S::lookup32(tab[2], idx));
+				r = S::fma(t, r, S::lookup32(tab[1], idx));
+				r = S::fma(t, r, S::lookup32(tab[0], idx));
+			}
 		}
 		r = S::select(below, S::set1(lo_val), r);
 		return S::select(above, S::set1(hi_val), r);
