@@ -74,10 +74,12 @@ struct LanesBody
 	}
 
 	// Networks, oscillators, feedback and band filters, into the scratch lanes.
-	template <bool FDBK, bool BAND>
+	// NU: the chains' length known when compiled (4, 8 or 16), so the units'
+	// loops unroll; 0 takes it from the data.
+	template <bool FDBK, bool BAND, int NU>
 	static void run_core(Data &d, const float *in_ptr, long first, long nbr_spl) noexcept
 	{
-		const int nbr_units = d.nbr_units;
+		const int nbr_units = (NU > 0) ? NU : d.nbr_units;
 		// Each sample's T update runs in two halves, the second beside the
 		// next sample's first: two short chains of dependent steps overlap
 		// where one long chain would stall.
@@ -277,17 +279,30 @@ struct LanesBody
 		}
 	}
 
-	static void run(Data &d, const float *in_ptr, float *left_ptr, float *right_ptr, long first,
-	                long nbr_spl) noexcept
+	template <int NU>
+	static void run_units(Data &d, const float *in_ptr, long first, long nbr_spl) noexcept
 	{
 		if (d.fdbk)
 		{
-			d.band ? run_core<true, true>(d, in_ptr, first, nbr_spl) : run_core<true, false>(d, in_ptr, first, nbr_spl);
+			d.band ? run_core<true, true, NU>(d, in_ptr, first, nbr_spl)
+			       : run_core<true, false, NU>(d, in_ptr, first, nbr_spl);
 		}
 		else
 		{
-			d.band ? run_core<false, true>(d, in_ptr, first, nbr_spl)
-			       : run_core<false, false>(d, in_ptr, first, nbr_spl);
+			d.band ? run_core<false, true, NU>(d, in_ptr, first, nbr_spl)
+			       : run_core<false, false, NU>(d, in_ptr, first, nbr_spl);
+		}
+	}
+
+	static void run(Data &d, const float *in_ptr, float *left_ptr, float *right_ptr, long first,
+	                long nbr_spl) noexcept
+	{
+		switch (d.nbr_units)
+		{
+		case 4: run_units<4>(d, in_ptr, first, nbr_spl); break;
+		case 8: run_units<8>(d, in_ptr, first, nbr_spl); break;
+		case 16: run_units<16>(d, in_ptr, first, nbr_spl); break;
+		default: run_units<0>(d, in_ptr, first, nbr_spl); break;
 		}
 		switch (d.width)
 		{
