@@ -1,0 +1,18 @@
+#!/bin/sh
+# The units compiled for AVX2 may export nothing but their run_avx2 entry:
+# any other global or weak symbol (an inline function, a template instance)
+# could be the copy the linker keeps for every caller, and would crash a
+# processor without AVX2.
+status=0
+for obj in "$@"; do
+  case "$obj" in *Avx2.cpp.o) ;; *) continue ;; esac
+  found=1
+  extra=$(nm -C "$obj" | awk '$2 ~ /^[TWVu]$/' | grep -v 'run_avx2(' | grep -v 'DW.ref.__gxx_personality_v0')
+  if [ -n "$extra" ]; then
+    echo "$obj exports more than its entry:"
+    echo "$extra"
+    status=1
+  fi
+done
+[ -n "$found" ] || { echo "no AVX2 unit given"; exit 1; }
+exit $status
