@@ -1,0 +1,48 @@
+// A picture placed on screen: shared data (not owned), a hot point that is
+// its origin and centre of rotation, and the part of the data shown (one
+// frame of a strip, say).
+#pragma once
+
+#include "gui/BoundingBoxDefaultChecker.h"
+#include "gui/PicDataInterface.h"
+
+namespace ruvava
+{
+
+class Picture : public BoundingBoxDefaultChecker
+{
+public:
+	Picture() = default;
+	explicit Picture(PicDataInterface *data_ptr);
+
+	// Box and source clipper: the whole data.
+	void set_data(PicDataInterface *data_ptr);
+	PicDataInterface *get_data() const noexcept
+	{
+		return _data_ptr;
+	}
+	void set_hot(const Coord2D &hot);
+	Coord2D get_hot() const noexcept;
+	// Limited to the data; an inverted result becomes (0, 0, 0, 0).
+	void set_src_clipper(const Rect &r);
+	const Rect &get_src_clipper() const noexcept
+	{
+		return _src_clipper;
+	}
+	// Inside the box and inside the source clipper.
+	bool check_point(const Coord2D &p) override;
+
+	// The zone, or (x, y), in the picture's own frame (hot point at the
+	// origin): what falls on the buffer's top-left pixel; size: the buffer's extent.
+	int blit(const Rect &zone, RenderingBufferInterface &buf) const;
+	int blit_alpha(const Rect &zone, RenderingBufferInterface &buf, float alpha) const;
+	int blit_subpix(float x, float y, const Coord2D &size, RenderingBufferInterface &buf) const;
+	// Turned by angle (radians) around the hot point.
+	int blit_rotate(float x, float y, const Coord2D &size, float angle, RenderingBufferInterface &buf) const;
+
+private:
+	PicDataInterface *_data_ptr = nullptr;
+	Rect _src_clipper;
+};
+
+}  // namespace ruvava
