@@ -4,8 +4,8 @@
 // one step before. One vector step per sample then runs all eight filters,
 // where a chain run filter after filter waits on each one's recursion.
 // The results are those of Biquad::process_chains<2, 4, ND_FIRST> up to
-// roundings (the AVX2 path fuses multiply-adds), and, as there, the same
-// whatever the pieces a block is cut into.
+// roundings (the AVX2 path fuses multiply-adds), and the same whatever the
+// pieces a block is cut into.
 #pragma once
 
 namespace dsp
@@ -30,7 +30,7 @@ public:
 		alignas(32) float y2[NBR_LANES];
 		long ramp_pos;   // ramp position of the first sample
 		bool ramp;
-		bool nd_first;   // the anti-denormal offset on stage 0, as Biquad::process_block_nd
+		bool nd_first;   // the anti-denormal offset on stage 0, every other sample by the filters' count
 		int nd_parity;
 		float nd_offset;
 	};

@@ -60,7 +60,8 @@ struct PipeBody
 				a2 = S::fma(dco[4], idx, co[4]);
 			}
 			V ff = S::fma(b1, x1, S::mul(b2, x2));
-			if (d.nd_first && s < nbr_spl && ((d.nd_parity + s) & 1) == 0 && s + 1 < nbr_spl)
+			// On every other sample by the filter's own count, whatever the cuts.
+			if (d.nd_first && s < nbr_spl && ((d.nd_parity + s) & 1) == 0)
 			{
 				ff = S::add(ff, offset);
 			}

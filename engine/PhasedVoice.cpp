@@ -521,7 +521,7 @@ void PhasedVoice::load_lanes(VoiceLanes::Data &d, int slot) const
 		d.lvl[lane] = _lvl_use;
 		d.lvl_step[lane] = (_lvl_target - _lvl_use) * inv_len;
 		d.fdbk_state[lane] = has_fdbk() ? _fdbk_state : 0.0f;
-		// Band filter off: the identity, whose memories follow the signal.
+		// Band filter off: the identity.
 		float b[3] = {1, 0, 0};
 		float a[3] = {1, 0, 0};
 		if (_band_on)
@@ -597,10 +597,15 @@ void PhasedVoice::store_lanes(const VoiceLanes::Data &d, int slot)
 		}
 		nl.u_last[chain] = d.u_last[lane];
 		nl.u_last2[chain] = d.u_last2[lane];
-		_band_mem[0][chain] = d.x1[lane];
-		_band_mem[1][chain] = d.x2[lane];
-		_band_mem[2][chain] = d.y1[lane];
-		_band_mem[3][chain] = d.y2[lane];
+		// Off, the band runs as the identity only because another voice's
+		// is on: what went through is not its history.
+		if (_band_on)
+		{
+			_band_mem[0][chain] = d.x1[lane];
+			_band_mem[1][chain] = d.x2[lane];
+			_band_mem[2][chain] = d.y1[lane];
+			_band_mem[3][chain] = d.y2[lane];
+		}
 	}
 	const int lane = 2 * slot;
 	_osc.set_phasor(d.osc_c[lane], d.osc_s[lane]);

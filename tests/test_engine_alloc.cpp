@@ -29,6 +29,31 @@ void *operator new(std::size_t size)
 	throw std::bad_alloc();
 }
 
+// Over-aligned types (the engine's register lanes) come through these.
+void *operator new(std::size_t size, std::align_val_t align)
+{
+	if (counting.load(std::memory_order_relaxed))
+	{
+		alloc_count.fetch_add(1, std::memory_order_relaxed);
+	}
+	const std::size_t a = static_cast<std::size_t>(align);
+	if (void *p = std::aligned_alloc(a, (size + a - 1) / a * a))
+	{
+		return p;
+	}
+	throw std::bad_alloc();
+}
+
+void operator delete(void *p, std::align_val_t) noexcept
+{
+	std::free(p);
+}
+
+void operator delete(void *p, std::size_t, std::align_val_t) noexcept
+{
+	std::free(p);
+}
+
 void operator delete(void *p) noexcept
 {
 	std::free(p);

@@ -413,8 +413,9 @@ TEST(EngineSound, SubnormalsFlushedAndHostFloatStateRestored)
 }
 
 // Each voice has lanes of its own: beside others it sounds exactly as alone,
-// whatever the others' networks, feedback and band filters; only the final
-// sum of the voices rounds differently.
+// whatever the others' networks, feedback and band filters (a band filter
+// that was off carries no history of another's); only the final sum of the
+// voices rounds differently.
 TEST(EngineVoices, EachVoiceSoundsBesideOthersAsAlone)
 {
 	auto configure = [](EngineFixture &fx, int solo) {
@@ -450,6 +451,7 @@ TEST(EngineVoices, EachVoiceSoundsBesideOthersAsAlone)
 			{
 				fx->set(Idx::voice(1, Idx::FDBK_COL), 0.9);  // a colour glide in one slot
 				fx->set(Idx::voice(0, Idx::DEPTH), 2);        // a network switch in another
+				fx->set(Idx::voice(0, Idx::BPF_Q), 3.0);      // a band filter switched on beside another
 			}
 		}
 		together.render(in, in, tl, tr, 100);
