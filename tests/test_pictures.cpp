@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <deque>
 #include <memory>
 
 using namespace ruvava;
@@ -38,9 +39,13 @@ ApicBuilder alpha8(int32_t w, int32_t h, uint8_t alpha, std::vector<uint32_t> pa
 	return b;
 }
 
-std::unique_ptr<PicDataInterface> make(const std::vector<uint8_t> &bytes)
+// Picture data points into its resource bytes, which must outlive it: the
+// tests' resources stay until the end.
+std::unique_ptr<PicDataInterface> make(std::vector<uint8_t> bytes)
 {
-	return std::unique_ptr<PicDataInterface>(PicDataFactory::create_from(bytes.data(), bytes.size()));
+	static std::deque<std::vector<uint8_t>> kept;
+	kept.push_back(std::move(bytes));
+	return std::unique_ptr<PicDataInterface>(PicDataFactory::create_from(kept.back().data(), kept.back().size()));
 }
 
 void fill(RenderingBufferMem &buf, long rgb)
