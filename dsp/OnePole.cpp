@@ -103,7 +103,15 @@ void OnePole::process_block(float *out_ptr, const float *in_ptr, long nbr_spl) n
 	end_steps(st, nbr_spl);
 }
 
-void OnePole::process_block_pair(OnePole &f1, OnePole &f2, float *data1_ptr, float *data2_ptr, long nbr_spl) noexcept
+// Left scalar: packing the two channels into one register puts shuffles on
+// the recursion's path (GCC would).
+#if defined(__GNUC__) && !defined(__clang__)
+#define TARVELLE_NO_SLP __attribute__((optimize("no-tree-slp-vectorize")))
+#else
+#define TARVELLE_NO_SLP
+#endif
+TARVELLE_NO_SLP void OnePole::process_block_pair(OnePole &f1, OnePole &f2, float *data1_ptr, float *data2_ptr,
+                                                 long nbr_spl) noexcept
 {
 	if (f1._odd != f2._odd || nbr_spl <= 0)
 	{
