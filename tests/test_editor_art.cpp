@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <sstream>
 #include <memory>
 
 using namespace ruvava;
@@ -91,5 +93,79 @@ TEST(EditorFonts, TheGeneratorGivesTheSameBytesEveryTime)
 		const std::vector<char> one = read_file(a.get_path() + "/" + name + ".apic");
 		EXPECT_GT(one.size(), 1000u) << name;
 		EXPECT_EQ(one, read_file(b.get_path() + "/" + name + ".apic")) << name;
+	}
+}
+
+// The picture table the editor loads and the art generator draws: 216 rows,
+// the backgrounds first, every run of numbered frames whole and in numeric
+// order (the editor fetches frame k as the first frame's index + k), and the
+// hot points the design fixes.
+TEST(PictureTable, RowsInLoadOrderWithWholeFrameRuns)
+{
+	std::ifstream f(PICTURE_TABLE);
+	ASSERT_TRUE(f.good());
+	struct Row
+	{
+		std::string name;
+		int hx, hy, w, h;
+	};
+	std::vector<Row> rows;
+	std::string line;
+	while (std::getline(f, line))
+	{
+		std::istringstream in(line.substr(0, line.find('#')));
+		Row r;
+		if (in >> r.name >> r.hx >> r.hy >> r.w >> r.h)
+		{
+			rows.push_back(r);
+		}
+	}
+	ASSERT_EQ(rows.size(), 216u);
+	const char *bkg[] = {"bkg_27_e", "bkg_27_m", "bkg_27_p", "bkg_27_s"};
+	for (int i = 0; i < 4; ++i)
+	{
+		EXPECT_EQ(rows[size_t(i)].name, bkg[i]);
+	}
+	std::map<std::string, std::pair<int, int>> hot;
+	std::map<std::string, std::vector<int>> frames;  // family -> frame numbers in table order
+	for (size_t i = 0; i < rows.size(); ++i)
+	{
+		const Row &r = rows[i];
+		EXPECT_TRUE(hot.emplace(r.name, std::make_pair(r.hx, r.hy)).second) << "twice: " << r.name;
+		EXPECT_GT(r.w, 0) << r.name;
+		EXPECT_GT(r.h, 0) << r.name;
+		// Frames are named family_number, the family itself kind_number ("kn_29_3").
+		const size_t us = r.name.rfind('_');
+		const std::string tail = r.name.substr(us + 1);
+		const bool is_frame = r.name.find('_') < us;
+		if (is_frame && !tail.empty() && tail.find_first_not_of("0123456789") == std::string::npos)
+		{
+			std::vector<int> &list = frames[r.name.substr(0, us)];
+			if (!list.empty())
+			{
+				EXPECT_EQ(rows[i - 1].name, r.name.substr(0, us) + "_" + std::to_string(list.back()))
+				   << r.name << " does not follow its family's previous frame";
+			}
+			list.push_back(std::stoi(tail));
+		}
+	}
+	for (const auto &fam : frames)
+	{
+		for (size_t k = 1; k < fam.second.size(); ++k)
+		{
+			EXPECT_EQ(fam.second[k], fam.second[k - 1] + 1) << fam.first;
+		}
+	}
+	const std::map<std::string, std::pair<int, int>> given = {
+	   {"fd_15", {19, 6}},     {"fd_15_p", {26, 25}},  {"fd_15_s", {22, 23}}, {"fd_16", {8, 9}},
+	   {"ff_22_0", {11, 12}},  {"ff_22_3", {11, 12}},  {"kn_29_1", {35, 34}}, {"kn_29_10", {35, 34}},
+	   {"kn_29_a", {11, 21}},  {"kn_29_p", {27, 26}},  {"kn_29_s", {35, 34}}, {"kn_29_spn", {4, 4}},
+	   {"kn_31_1", {20, 19}},  {"kn_31_15", {20, 19}}, {"kn_32_1", {17, 17}}, {"kn_32_25", {17, 17}},
+	   {"sw_08_1", {23, -21}}, {"sw_08_2", {4, 1}},    {"sw_08_3", {0, 31}},  {"sw_08_p", {23, 31}},
+	   {"tl_01_0", {5, 5}},    {"tl_01_1", {5, 5}}};
+	for (const auto &g : given)
+	{
+		ASSERT_EQ(hot.count(g.first), 1u) << g.first;
+		EXPECT_EQ(hot[g.first], g.second) << g.first;
 	}
 }
