@@ -1,5 +1,8 @@
-// The editor's fonts as the built plug-in carries them, and their generator.
+// The editor's fonts as the built plug-in carries them, the picture table,
+// and the generators of both.
+#include "gui/AlphaPicData8.h"
 #include "gui/FontFactory.h"
+#include "gui/PicDataFactory.h"
 #include "gui/RenderingBufferMem.h"
 #include "gui/UnicolorFont.h"
 #include "support/TempFolder.h"
@@ -168,4 +171,42 @@ TEST(PictureTable, RowsInLoadOrderWithWholeFrameRuns)
 		ASSERT_EQ(hot.count(g.first), 1u) << g.first;
 		EXPECT_EQ(hot[g.first], g.second) << g.first;
 	}
+}
+
+// The art generator draws from the picture table: what it writes loads as
+// alpha pictures of the table's size (twice it at 2x), and two runs give
+// the same bytes.
+TEST(EditorArt, GeneratedPicturesLoadAtTheirSizesAndRepeatExactly)
+{
+	testsupport::TempFolder a("tarvelle-art");
+	testsupport::TempFolder b("tarvelle-art");
+	for (const testsupport::TempFolder *dir : {&a, &b})
+	{
+		const std::string cmd = std::string(MAKE_ART) + " " + PICTURE_TABLE + " " + dir->get_path();
+		ASSERT_EQ(std::system(cmd.c_str()), 0);
+	}
+	struct Case
+	{
+		const char *name;
+		int w, h;
+	};
+	for (const Case &c : {Case{"kn_29_1", 71, 69}, Case{"kn_29_10", 71, 69}, Case{"ff_27_5", 37, 37}, Case{"tl_01_1", 11, 11}})
+	{
+		for (int scale : {1, 2})
+		{
+			const std::string file = std::string(c.name) + (scale == 2 ? "@2x" : "") + ".apic";
+			const std::vector<char> bytes = read_file(a.get_path() + "/" + file);
+			EXPECT_EQ(bytes, read_file(b.get_path() + "/" + file)) << file;
+			std::unique_ptr<PicDataInterface> pic(PicDataFactory::create_from(bytes.data(), bytes.size()));
+			ASSERT_NE(dynamic_cast<AlphaPicData8 *>(pic.get()), nullptr) << file;
+			EXPECT_EQ(pic->get_size(), Coord2D(c.w * scale, c.h * scale)) << file;
+		}
+	}
+	// The plug-in carries them under their names.
+	sys::clear_res_file();
+	ASSERT_EQ(sys::set_res_file(TARVELLE_SO), 0);
+	std::unique_ptr<PicDataInterface> pic(PicDataFactory::get_instance().create("kn_29_1@2x"));
+	ASSERT_NE(pic, nullptr);
+	EXPECT_EQ(pic->get_size(), Coord2D(142, 138));
+	sys::clear_res_file();
 }

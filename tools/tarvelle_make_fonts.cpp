@@ -5,6 +5,8 @@
 // above a marker row alternating 0 and 255; codes the font has no glyph for
 // (the control codes among them) show a hollow box. The same inputs always
 // give the same bytes.
+#include "tools/art/ApicWriter.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -127,29 +129,6 @@ bool render_strip(Strip &strip, FT_Face face, int char_h, int scale)
 	return true;
 }
 
-bool write_apic(const std::string &path, const Strip &strip)
-{
-	std::vector<uint8_t> out;
-	auto put = [&out](int32_t v) {
-		for (int i = 0; i < 4; ++i)
-		{
-			out.push_back(uint8_t(uint32_t(v) >> (8 * i)));
-		}
-	};
-	for (int32_t v : {-1, 36, 2, 0, strip.width, strip.height, 0, 36, 36})
-	{
-		put(v);
-	}
-	out.insert(out.end(), strip.cover.begin(), strip.cover.end());
-	FILE *f = std::fopen(path.c_str(), "wb");
-	if (f == nullptr)
-	{
-		return false;
-	}
-	const bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
-	return (std::fclose(f) == 0) && ok;
-}
-
 }  // namespace
 
 int main(int argc, char **argv)
@@ -184,7 +163,8 @@ int main(int argc, char **argv)
 		{
 			Strip strip;
 			const std::string path = out_dir + "/" + spec.name + (scale == 2 ? "@2x" : "") + ".apic";
-			if (!render_strip(strip, face, spec.char_h * scale, scale) || !write_apic(path, strip))
+			if (!render_strip(strip, face, spec.char_h * scale, scale) ||
+			    !art::ApicWriter::write(path, 2, 0, strip.width, strip.height, {}, strip.cover))
 			{
 				status = fail("cannot make " + path);
 			}

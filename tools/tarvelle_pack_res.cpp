@@ -5,6 +5,7 @@
 #include "sys/ResourceBlock.h"
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,7 @@ int main(int argc, char **argv)
 {
 	if (argc < 2)
 	{
-		return fail("usage: tarvelle-pack-res FILE TYPE:NAME:PATH ...");
+		return fail("usage: tarvelle-pack-res FILE TYPE:NAME:PATH ... (or @LIST: a file of such lines)");
 	}
 	std::vector<unsigned char> file;
 	if (!read_all(argv[1], file))
@@ -44,10 +45,31 @@ int main(int argc, char **argv)
 	}
 	file.resize(file.size() - sys::ResourceBlock::find_block_size(file.data(), file.size()));
 
-	std::vector<sys::ResourceBlock::Resource> res_list;
+	// Specs from the command line, and from the lines of @LIST files.
+	std::vector<std::string> specs;
 	for (int i = 2; i < argc; ++i)
 	{
-		const std::string spec(argv[i]);
+		if (argv[i][0] != '@')
+		{
+			specs.emplace_back(argv[i]);
+			continue;
+		}
+		std::ifstream list(argv[i] + 1);
+		if (!list)
+		{
+			return fail(std::string("cannot read ") + (argv[i] + 1));
+		}
+		for (std::string line; std::getline(list, line);)
+		{
+			if (!line.empty())
+			{
+				specs.push_back(line);
+			}
+		}
+	}
+	std::vector<sys::ResourceBlock::Resource> res_list;
+	for (const std::string &spec : specs)
+	{
 		const size_t c1 = spec.find(':');
 		const size_t c2 = (c1 == std::string::npos) ? c1 : spec.find(':', c1 + 1);
 		if (c2 == std::string::npos || c1 == 0 || c1 > 4 || c2 == c1 + 1 ||
