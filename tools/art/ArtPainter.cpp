@@ -50,7 +50,8 @@ const KnobKind KNOBS[] = {{"kn_29_", 18, 2}, {"kn_31_", 8, 3}, {"kn_32_", 4, 3.6
 
 bool ArtPainter::can_draw(const std::string &name)
 {
-	return starts_with(name, "kn_") || starts_with(name, "ff_27_") || starts_with(name, "tl_01_");
+	return starts_with(name, "kn_") || starts_with(name, "ff_") || starts_with(name, "tl_01_") ||
+	       starts_with(name, "fd_") || starts_with(name, "pb_") || starts_with(name, "sp_06_");
 }
 
 void ArtPainter::draw(cairo_t *cr, const PicRow &row)
@@ -67,6 +68,59 @@ void ArtPainter::draw(cairo_t *cr, const PicRow &row)
 	if (starts_with(n, "ff_27_"))
 	{
 		led(cr, radius - 1, frame / 5.0);
+		return;
+	}
+	if (starts_with(n, "fd_"))
+	{
+		const bool horizontal = starts_with(n, "fd_16");
+		const double len = horizontal ? 44 : (starts_with(n, "fd_15") ? 68 : 61);
+		if (last == 'p' || last == 's')
+		{
+			fader_slot(cr, len, !horizontal, last == 's');
+		}
+		else
+		{
+			fader_handle(cr, row.width - 2, row.height - 2, !horizontal);
+		}
+		return;
+	}
+	if (starts_with(n, "ff_26_"))
+	{
+		slide_toggle(cr, row.width, row.height, frame);
+		return;
+	}
+	if (starts_with(n, "ff_"))
+	{
+		// Toggles of 2 to 4 frames: the lamp lights up frame by frame.
+		const int frames = starts_with(n, "ff_23_") ? 3 : 4;
+		cairo_translate(cr, -row.hot_x - 0.5 + row.width / 2.0, -row.hot_y - 0.5 + row.height / 2.0);
+		lamp_button(cr, row.width - 2, row.height - 2, frame / double(frames - 1));
+		return;
+	}
+	if (starts_with(n, "pb_79_") || starts_with(n, "pb_80_"))
+	{
+		// Four memory buttons of six frames each per family.
+		const int memory = (frame / 6) + (starts_with(n, "pb_80_") ? 5 : 1);
+		const std::string digit = std::to_string(memory);
+		push_button(cr, row, digit.c_str(), (frame % 6) / 5.0, 0);
+		return;
+	}
+	if (starts_with(n, "pb_87_"))
+	{
+		push_button(cr, row, "Store", 0, frame / 3.0);
+		return;
+	}
+	if (starts_with(n, "pb_"))
+	{
+		const char *label = starts_with(n, "pb_67_") ? "Load" : (starts_with(n, "pb_88_") ? "Save" : "Setup");
+		const int frames = starts_with(n, "pb_68_") ? 6 : 5;
+		push_button(cr, row, label, frame / double(frames - 1), 0);
+		return;
+	}
+	if (starts_with(n, "sp_06_"))
+	{
+		const int part = starts_with(n, "sp_06_up") ? 0 : (starts_with(n, "sp_06_hnd") ? 1 : 2);
+		spin_part(cr, row, part, frame == 1);
 		return;
 	}
 	if (n == "kn_33")
@@ -289,6 +343,191 @@ void ArtPainter::led(cairo_t *cr, double radius, double level)
 	cairo_set_source_rgb(cr, 0.10, 0.11, 0.13);
 	cairo_set_line_width(cr, 1.2);
 	cairo_stroke(cr);
+}
+
+void ArtPainter::rounded_rect(cairo_t *cr, double x, double y, double w, double h, double r)
+{
+	r = std::min({r, w / 2, h / 2});
+	cairo_new_sub_path(cr);
+	cairo_arc(cr, x + w - r, y + r, r, -PI / 2, 0);
+	cairo_arc(cr, x + w - r, y + h - r, r, 0, PI / 2);
+	cairo_arc(cr, x + r, y + h - r, r, PI / 2, PI);
+	cairo_arc(cr, x + r, y + r, r, PI, 3 * PI / 2);
+	cairo_close_path(cr);
+}
+
+// Brushed metal lit from above, over the current path, with a dark edge.
+void ArtPainter::metal_fill(cairo_t *cr, double y0, double y1)
+{
+	cairo_pattern_t *g = cairo_pattern_create_linear(0, y0, 0, y1);
+	cairo_pattern_add_color_stop_rgb(g, 0.0, 0.90, 0.92, 0.94);
+	cairo_pattern_add_color_stop_rgb(g, 0.5, 0.68, 0.71, 0.76);
+	cairo_pattern_add_color_stop_rgb(g, 1.0, 0.45, 0.48, 0.53);
+	cairo_set_source(cr, g);
+	cairo_fill_preserve(cr);
+	cairo_pattern_destroy(g);
+	cairo_set_source_rgb(cr, 0.13, 0.15, 0.18);
+	cairo_set_line_width(cr, 1);
+	cairo_stroke(cr);
+}
+
+// A fader cap centred on its hot point, its grip line across the travel.
+void ArtPainter::fader_handle(cairo_t *cr, double w, double h, bool vertical)
+{
+	rounded_rect(cr, -w / 2, -h / 2, w, h, 2.5);
+	metal_fill(cr, -h / 2, h / 2);
+	cairo_set_source_rgb(cr, ACC_R, ACC_G, ACC_B);
+	cairo_set_line_width(cr, 1.6);
+	if (vertical)
+	{
+		cairo_move_to(cr, -w / 2 + 3, 0);
+		cairo_line_to(cr, w / 2 - 3, 0);
+	}
+	else
+	{
+		cairo_move_to(cr, 0, -h / 2 + 3);
+		cairo_line_to(cr, 0, h / 2 - 3);
+	}
+	cairo_stroke(cr);
+}
+
+// The slot a fader's cap travels along, from the origin over len pixels
+// (down, or right), with ticks at every eighth; or the selection's glow around it.
+void ArtPainter::fader_slot(cairo_t *cr, double len, bool vertical, bool selection)
+{
+	if (vertical)
+	{
+		cairo_rotate(cr, -PI / 2);
+		cairo_scale(cr, -1, 1);  // travel along y, as drawn along x
+	}
+	if (selection)
+	{
+		for (int i = 0; i < 3; ++i)
+		{
+			rounded_rect(cr, -7 - i, -7 - i, len + 14 + 2 * i, 14 + 2 * i, 7 + i);
+			cairo_set_source_rgba(cr, ACC_R, ACC_G, ACC_B, 0.8 - 0.25 * i);
+			cairo_set_line_width(cr, 1.2);
+			cairo_stroke(cr);
+		}
+		return;
+	}
+	rounded_rect(cr, -3, -2.5, len + 6, 5, 2.5);
+	cairo_set_source_rgb(cr, 0.06, 0.07, 0.09);
+	cairo_fill_preserve(cr);
+	cairo_set_source_rgba(cr, 1, 1, 1, 0.18);
+	cairo_set_line_width(cr, 1);
+	cairo_stroke(cr);
+	cairo_set_source_rgba(cr, 0.75, 0.78, 0.83, 0.8);
+	for (int i = 0; i <= 8; ++i)
+	{
+		const double x = len * i / 8;
+		const double t = (i % 4 == 0) ? 5 : 3;
+		cairo_move_to(cr, x, -7);
+		cairo_line_to(cr, x, -7 - t);
+		cairo_move_to(cr, x, 7);
+		cairo_line_to(cr, x, 7 + t);
+	}
+	cairo_stroke(cr);
+}
+
+// A small square button whose lamp lights from 0 to 1.
+void ArtPainter::lamp_button(cairo_t *cr, double w, double h, double level)
+{
+	rounded_rect(cr, -w / 2, -h / 2, w, h, 3);
+	metal_fill(cr, -h / 2, h / 2);
+	const double r = std::min(w, h) * 0.26;
+	cairo_arc(cr, 0, 0, r, 0, 2 * PI);
+	cairo_set_source_rgb(cr, 0.10 + (ACC_R - 0.10) * level, 0.12 + (ACC_G - 0.12) * level, 0.14 + (ACC_B - 0.14) * level);
+	cairo_fill_preserve(cr);
+	cairo_set_source_rgb(cr, 0.08, 0.09, 0.11);
+	cairo_set_line_width(cr, 1);
+	cairo_stroke(cr);
+}
+
+// A pill with a knob at the left (pos 0) or right (pos 1).
+void ArtPainter::slide_toggle(cairo_t *cr, double w, double h, double pos)
+{
+	const double x0 = -w / 2 + 0.5;
+	cairo_translate(cr, w / 2 - (w - 1) / 2.0 - 0.5, 0);
+	rounded_rect(cr, x0, -h / 2 + 1, w - 1, h - 2, (h - 2) / 2);
+	cairo_set_source_rgb(cr, 0.07, 0.08, 0.10);
+	cairo_fill_preserve(cr);
+	cairo_set_source_rgba(cr, ACC_R, ACC_G, ACC_B, 0.7);
+	cairo_set_line_width(cr, 1);
+	cairo_stroke(cr);
+	const double r = h / 2 - 2;
+	const double cx = x0 + 2 + r + pos * (w - 1 - 4 - 2 * r);
+	cairo_arc(cr, cx, 0, r, 0, 2 * PI);
+	metal_fill(cr, -r, r);
+}
+
+// A labelled button; press (0..1) sinks it and darkens it, lit (0..1) turns
+// its label and edge cyan.
+void ArtPainter::push_button(cairo_t *cr, const PicRow &row, const char *label, double press, double lit)
+{
+	cairo_translate(cr, -row.hot_x - 0.5, -row.hot_y - 0.5);  // the picture's own corner
+	const double w = row.width;
+	const double h = row.height;
+	const double sink = press;
+	rounded_rect(cr, 1, 1 + sink, w - 2, h - 2 - sink, 3);
+	cairo_pattern_t *g = cairo_pattern_create_linear(0, 0, 0, h);
+	const double top = 0.40 - 0.12 * press;
+	const double bot = 0.22 - 0.08 * press;
+	cairo_pattern_add_color_stop_rgb(g, 0, top, top + 0.02, top + 0.05);
+	cairo_pattern_add_color_stop_rgb(g, 1, bot, bot + 0.02, bot + 0.04);
+	cairo_set_source(cr, g);
+	cairo_fill_preserve(cr);
+	cairo_pattern_destroy(g);
+	cairo_set_source_rgb(cr, 0.08 + (ACC_R - 0.08) * lit, 0.09 + (ACC_G - 0.09) * lit, 0.11 + (ACC_B - 0.11) * lit);
+	cairo_set_line_width(cr, 1);
+	cairo_stroke(cr);
+	cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+	cairo_set_font_size(cr, std::min(9.0, h - 7));
+	cairo_text_extents_t ext;
+	cairo_text_extents(cr, label, &ext);
+	cairo_move_to(cr, (w - ext.width) / 2 - ext.x_bearing, (h + sink) / 2 - ext.y_bearing - ext.height / 2);
+	const double l = 0.86 - 0.1 * press;
+	cairo_set_source_rgb(cr, l + (ACC_R - l) * lit, l + (ACC_G - l) * lit, l + (ACC_B - l) * lit);
+	cairo_show_text(cr, label);
+}
+
+// The tempo spin: part 0 the up button, 1 the drag handle, 2 the down button.
+void ArtPainter::spin_part(cairo_t *cr, const PicRow &row, int part, bool pressed)
+{
+	cairo_translate(cr, -row.hot_x - 0.5, -row.hot_y - 0.5);
+	const double w = row.width;
+	const double h = row.height;
+	rounded_rect(cr, 0.5, 0.5, w - 1, h - 1, 2);
+	if (pressed)
+	{
+		cairo_set_source_rgb(cr, 0.18, 0.20, 0.24);
+		cairo_fill_preserve(cr);
+		cairo_set_source_rgb(cr, ACC_R, ACC_G, ACC_B);
+		cairo_set_line_width(cr, 1);
+		cairo_stroke(cr);
+	}
+	else
+	{
+		metal_fill(cr, 0, h);
+	}
+	cairo_set_source_rgb(cr, pressed ? ACC_R : 0.12, pressed ? ACC_G : 0.13, pressed ? ACC_B : 0.16);
+	if (part == 1)
+	{
+		cairo_set_line_width(cr, 1);
+		for (int i = -1; i <= 1; ++i)
+		{
+			cairo_move_to(cr, 3, h / 2 + 2 * i);
+			cairo_line_to(cr, w - 3, h / 2 + 2 * i);
+		}
+		cairo_stroke(cr);
+		return;
+	}
+	const double dir = (part == 0) ? -1 : 1;
+	cairo_move_to(cr, w / 2, h / 2 + dir * 2.5);
+	cairo_line_to(cr, w / 2 + 3.5, h / 2 - dir * 1.5);
+	cairo_line_to(cr, w / 2 - 3.5, h / 2 - dir * 1.5);
+	cairo_close_path(cr);
+	cairo_fill(cr);
 }
 
 void ArtPainter::marker(cairo_t *cr, double radius, bool lit)

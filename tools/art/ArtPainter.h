@@ -37,6 +37,14 @@ private:
 	static void pointer_bar(cairo_t *cr, double len);
 	static void led(cairo_t *cr, double radius, double level);
 	static void marker(cairo_t *cr, double radius, bool lit);
+	static void rounded_rect(cairo_t *cr, double x, double y, double w, double h, double r);
+	static void metal_fill(cairo_t *cr, double y0, double y1);
+	static void fader_handle(cairo_t *cr, double w, double h, bool vertical);
+	static void fader_slot(cairo_t *cr, double len, bool vertical, bool selection);
+	static void lamp_button(cairo_t *cr, double w, double h, double level);
+	static void slide_toggle(cairo_t *cr, double w, double h, double pos);
+	static void push_button(cairo_t *cr, const PicRow &row, const char *label, double press, double lit);
+	static void spin_part(cairo_t *cr, const PicRow &row, int part, bool pressed);
 };
 
 }  // namespace art
