@@ -184,6 +184,7 @@ int main(int argc, char **argv)
 		return fail(std::string("cannot read the picture table ") + argv[1]);
 	}
 	const std::string out_dir = argv[2];
+	art::ArtPainter::set_table(rows);
 	std::vector<Stored> sheet;
 	std::ofstream list(out_dir + "/pictures.lst");
 	for (const art::PicRow &row : rows)

@@ -48,10 +48,32 @@ const KnobKind KNOBS[] = {{"kn_29_", 18, 2}, {"kn_31_", 8, 3}, {"kn_32_", 4, 3.6
 
 }  // namespace
 
+const std::vector<PicRow> *ArtPainter::_table_ptr = nullptr;
+
 bool ArtPainter::can_draw(const std::string &name)
 {
 	return starts_with(name, "kn_") || starts_with(name, "ff_") || starts_with(name, "tl_01_") ||
-	       starts_with(name, "fd_") || starts_with(name, "pb_") || starts_with(name, "sp_06_");
+	       starts_with(name, "fd_") || starts_with(name, "pb_") || starts_with(name, "sp_06_") ||
+	       starts_with(name, "sw_");
+}
+
+void ArtPainter::set_table(const std::vector<PicRow> &table)
+{
+	_table_ptr = &table;
+}
+
+bool ArtPainter::centre_of(const std::string &name, double &cx, double &cy)
+{
+	for (const PicRow &r : (_table_ptr != nullptr) ? *_table_ptr : std::vector<PicRow>())
+	{
+		if (r.name == name)
+		{
+			cx = -r.hot_x + r.width / 2.0 - 0.5;
+			cy = -r.hot_y + r.height / 2.0 - 0.5;
+			return true;
+		}
+	}
+	return false;
 }
 
 void ArtPainter::draw(cairo_t *cr, const PicRow &row)
@@ -115,6 +137,34 @@ void ArtPainter::draw(cairo_t *cr, const PicRow &row)
 		const char *label = starts_with(n, "pb_67_") ? "Load" : (starts_with(n, "pb_88_") ? "Save" : "Setup");
 		const int frames = starts_with(n, "pb_68_") ? 6 : 5;
 		push_button(cr, row, label, frame / double(frames - 1), 0);
+		return;
+	}
+	if (starts_with(n, "sw_07_"))
+	{
+		cairo_translate(cr, -row.hot_x - 0.5, -row.hot_y - 0.5);
+		if (last == 'p')
+		{
+			for (int k = 0; k < 10; ++k)
+			{
+				shape_cell(cr, k, 16.0 * (k % 5), 14.0 * (k / 5), false);
+			}
+		}
+		else
+		{
+			shape_cell(cr, frame - 1, 0, 0, true);
+		}
+		return;
+	}
+	if (starts_with(n, "sw_08_") || starts_with(n, "sw_09_"))
+	{
+		if (last == 'p')
+		{
+			depth_plate(cr, n.substr(0, 5));
+		}
+		else
+		{
+			depth_selector(cr, row);
+		}
 		return;
 	}
 	if (starts_with(n, "sp_06_"))
@@ -528,6 +578,126 @@ void ArtPainter::spin_part(cairo_t *cr, const PicRow &row, int part, bool presse
 	cairo_line_to(cr, w / 2 - 3.5, h / 2 - dir * 1.5);
 	cairo_close_path(cr);
 	cairo_fill(cr);
+}
+
+// The LFO's ten shapes, in the order of their choices, as small curves.
+void ArtPainter::waveform(cairo_t *cr, int shape, double x, double y, double w, double h)
+{
+	const int n = 48;
+	static const double rnd[8] = {0.2, -0.7, 0.9, -0.1, 0.5, -0.9, 0.3, -0.4};
+	for (int i = 0; i <= n; ++i)
+	{
+		const double p = double(i) / n;  // one period
+		double v = 0;
+		switch (shape)
+		{
+		case 0: v = std::sin(2 * PI * p); break;
+		case 1: v = (p < 0.25) ? 4 * p : ((p < 0.75) ? 2 - 4 * p : 4 * p - 4); break;
+		case 2: v = (p < 0.5) ? 0.9 : -0.9; break;
+		case 3: v = 2 * p - 1; break;
+		case 4: v = -std::cos(PI * p); break;
+		case 5: v = 1 - 2 * p; break;
+		case 6: v = std::cos(PI * p); break;
+		case 7: v = rnd[std::min(7, int(p * 4))]; break;
+		case 8: v = 0.6 * std::sin(2 * PI * p * 1.3 + 0.4) + 0.35 * std::sin(2 * PI * p * 3.7); break;
+		default:
+		{
+			const double h = std::sin(i * 12.9898) * 43758.5453;
+			v = 1.8 * (h - std::floor(h)) - 0.9;
+			break;
+		}
+		}
+		const double px = x + p * w;
+		const double py = y + h / 2 - v * h / 2;
+		(i == 0) ? cairo_move_to(cr, px, py) : cairo_line_to(cr, px, py);
+	}
+	cairo_set_line_width(cr, 1.1);
+	cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+	cairo_stroke(cr);
+}
+
+// One cell of the LFO shape switch at (x, y), 16 x 14.
+void ArtPainter::shape_cell(cairo_t *cr, int shape, double x, double y, bool lit)
+{
+	rounded_rect(cr, x + 0.5, y + 0.5, 15, 13, 2);
+	if (lit)
+	{
+		cairo_set_source_rgba(cr, ACC_R, ACC_G, ACC_B, 0.25);
+		cairo_fill_preserve(cr);
+		cairo_set_source_rgb(cr, ACC_R, ACC_G, ACC_B);
+	}
+	else
+	{
+		cairo_set_source_rgb(cr, 0.09, 0.10, 0.12);
+		cairo_fill_preserve(cr);
+		cairo_set_source_rgb(cr, 0.30, 0.33, 0.38);
+	}
+	cairo_set_line_width(cr, 1);
+	cairo_stroke(cr);
+	if (lit)
+	{
+		cairo_set_source_rgb(cr, 0.85, 0.97, 1.0);
+	}
+	else
+	{
+		cairo_set_source_rgb(cr, 0.55, 0.58, 0.63);
+	}
+	waveform(cr, shape, x + 3, y + 3.5, 10, 7);
+}
+
+// The depth switch's plate: a slot through the three positions (the
+// centres of the state pictures), each with an unlit stop.
+void ArtPainter::depth_plate(cairo_t *cr, const std::string &family)
+{
+	double cx[3];
+	double cy[3];
+	for (int k = 0; k < 3; ++k)
+	{
+		if (!centre_of(family + "_" + std::to_string(k + 1), cx[k], cy[k]))
+		{
+			return;
+		}
+	}
+	for (int pass = 0; pass < 2; ++pass)
+	{
+		cairo_move_to(cr, cx[0], cy[0]);
+		cairo_line_to(cr, cx[1], cy[1]);
+		cairo_line_to(cr, cx[2], cy[2]);
+		cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+		cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+		cairo_set_line_width(cr, pass == 0 ? 9 : 6);
+		if (pass == 0)
+		{
+			cairo_set_source_rgba(cr, 1, 1, 1, 0.12);
+		}
+		else
+		{
+			cairo_set_source_rgb(cr, 0.06, 0.07, 0.09);
+		}
+		cairo_stroke(cr);
+	}
+	for (int k = 0; k < 3; ++k)
+	{
+		cairo_arc(cr, cx[k], cy[k], 2, 0, 2 * PI);
+		cairo_set_source_rgb(cr, 0.35, 0.38, 0.43);
+		cairo_fill(cr);
+	}
+}
+
+// The selector at the state picture's centre: a metal disc with a lit ring.
+void ArtPainter::depth_selector(cairo_t *cr, const PicRow &row)
+{
+	const double cx = -row.hot_x + row.width / 2.0 - 0.5;
+	const double cy = -row.hot_y + row.height / 2.0 - 0.5;
+	cairo_arc(cr, cx, cy, 6.5, 0, 2 * PI);
+	cairo_set_source_rgba(cr, ACC_R, ACC_G, ACC_B, 0.35);
+	cairo_fill(cr);
+	cairo_arc(cr, cx, cy, 5, 0, 2 * PI);
+	metal_fill(cr, cy - 5, cy + 5);
+	cairo_arc(cr, cx, cy, 5.5, 0, 2 * PI);
+	cairo_set_source_rgb(cr, ACC_R, ACC_G, ACC_B);
+	cairo_set_line_width(cr, 1.2);
+	cairo_stroke(cr);
 }
 
 void ArtPainter::marker(cairo_t *cr, double radius, bool lit)

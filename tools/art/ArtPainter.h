@@ -7,6 +7,7 @@
 #include <cairo.h>
 
 #include <string>
+#include <vector>
 
 namespace art
 {
@@ -25,6 +26,9 @@ class ArtPainter
 public:
 	// False when the family has no drawing yet.
 	static bool can_draw(const std::string &name);
+	// The whole table, for pictures drawn after others (a switch's plate
+	// marks where its states' pictures lie).
+	static void set_table(const std::vector<PicRow> &table);
 	static void draw(cairo_t *cr, const PicRow &row);
 
 private:
@@ -45,6 +49,14 @@ private:
 	static void slide_toggle(cairo_t *cr, double w, double h, double pos);
 	static void push_button(cairo_t *cr, const PicRow &row, const char *label, double press, double lit);
 	static void spin_part(cairo_t *cr, const PicRow &row, int part, bool pressed);
+	static void waveform(cairo_t *cr, int shape, double x, double y, double w, double h);
+	static void shape_cell(cairo_t *cr, int shape, double x, double y, bool lit);
+	// Where a picture's centre lies from the control's origin.
+	static bool centre_of(const std::string &name, double &cx, double &cy);
+	static void depth_plate(cairo_t *cr, const std::string &family);
+	static void depth_selector(cairo_t *cr, const PicRow &row);
+
+	static const std::vector<PicRow> *_table_ptr;
 };
 
 }  // namespace art
