@@ -602,8 +602,8 @@ void ArtPainter::waveform(cairo_t *cr, int shape, double x, double y, double w, 
 		case 8: v = 0.6 * std::sin(2 * PI * p * 1.3 + 0.4) + 0.35 * std::sin(2 * PI * p * 3.7); break;
 		default:
 		{
-			const double h = std::sin(i * 12.9898) * 43758.5453;
-			v = 1.8 * (h - std::floor(h)) - 0.9;
+			const double hash = std::sin(i * 12.9898) * 43758.5453;
+			v = 1.8 * (hash - std::floor(hash)) - 0.9;
 			break;
 		}
 		}
