@@ -182,7 +182,7 @@ TEST(EditorArt, GeneratedPicturesLoadAtTheirSizesAndRepeatExactly)
 	testsupport::TempFolder b("tarvelle-art");
 	for (const testsupport::TempFolder *dir : {&a, &b})
 	{
-		const std::string cmd = std::string(MAKE_ART) + " " + PICTURE_TABLE + " " + dir->get_path();
+		const std::string cmd = std::string(MAKE_ART) + " " + PICTURE_TABLE + " " + PANEL_LAYOUT + " " + dir->get_path();
 		ASSERT_EQ(std::system(cmd.c_str()), 0);
 	}
 	struct Case

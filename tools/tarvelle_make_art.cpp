@@ -1,4 +1,4 @@
-// tarvelle-make-art TABLE OUT_DIR [--sheet PNG]: draws the pictures of the
+// tarvelle-make-art TABLE LAYOUT OUT_DIR [--sheet PNG]: draws the pictures of the
 // editor's picture table that have their art, at 1x and 2x ("@2x"), reduces
 // each to at most 256 colours with alpha, and writes them as 'APIC'
 // resources NAME.apic into OUT_DIR, listed for the resource packer in
@@ -49,8 +49,10 @@ struct Stored
 	std::vector<uint8_t> records;  // (index, alpha)
 };
 
-// The picture drawn at the scale, reduced to a palette with alpha.
-Stored render(const art::PicRow &row, int scale)
+// The picture drawn at the scale, reduced to a palette: with alpha, or
+// opaque with an ordered dither (opaque then gives (index, 255) records, and
+// indices holds what the resource stores).
+Stored render(const art::PicRow &row, int scale, bool opaque, std::vector<uint8_t> &indices)
 {
 	const int w = row.width * scale;
 	const int h = row.height * scale;
@@ -81,7 +83,17 @@ Stored render(const art::PicRow &row, int scale)
 	st.row.width = w;
 	st.row.height = h;
 	st.palette = art::PaletteQuantizer::make_palette(pix, 256);
-	st.records = art::PaletteQuantizer::map_alpha(pix, st.palette);
+	if (!opaque)
+	{
+		st.records = art::PaletteQuantizer::map_alpha(pix, st.palette);
+		return st;
+	}
+	indices = art::PaletteQuantizer::map_dithered(pix, w, st.palette, 6);
+	for (uint8_t i : indices)
+	{
+		st.records.push_back(i);
+		st.records.push_back(255);
+	}
 	return st;
 }
 
@@ -174,17 +186,23 @@ bool write_sheet(const std::string &path, const std::vector<Stored> &pics)
 
 int main(int argc, char **argv)
 {
-	if (argc != 3 && !(argc == 5 && std::string(argv[3]) == "--sheet"))
+	if (argc != 4 && !(argc == 6 && std::string(argv[4]) == "--sheet"))
 	{
-		return fail("usage: tarvelle-make-art TABLE OUT_DIR [--sheet PNG]");
+		return fail("usage: tarvelle-make-art TABLE LAYOUT OUT_DIR [--sheet PNG]");
 	}
 	std::vector<art::PicRow> rows;
 	if (!read_table(argv[1], rows))
 	{
 		return fail(std::string("cannot read the picture table ") + argv[1]);
 	}
-	const std::string out_dir = argv[2];
+	art::PanelLayout layout;
+	if (!layout.read(argv[2]))
+	{
+		return fail(std::string("cannot read the panel layout ") + argv[2]);
+	}
+	const std::string out_dir = argv[3];
 	art::ArtPainter::set_table(rows);
+	art::ArtPainter::set_layout(layout);
 	std::vector<Stored> sheet;
 	std::ofstream list(out_dir + "/pictures.lst");
 	for (const art::PicRow &row : rows)
@@ -193,11 +211,14 @@ int main(int argc, char **argv)
 		{
 			continue;
 		}
+		const bool opaque = art::ArtPainter::is_background(row.name);
 		for (int scale : {1, 2})
 		{
-			const Stored st = render(row, scale);
+			std::vector<uint8_t> indices;
+			const Stored st = render(row, scale, opaque, indices);
 			const std::string path = out_dir + "/" + row.name + (scale == 2 ? "@2x" : "") + ".apic";
-			if (!art::ApicWriter::write(path, 1, 8, st.row.width, st.row.height, st.palette, st.records))
+			if (!art::ApicWriter::write(path, opaque ? 0 : 1, 8, st.row.width, st.row.height, st.palette,
+			                            opaque ? indices : st.records))
 			{
 				return fail("cannot write " + path);
 			}
@@ -213,9 +234,9 @@ int main(int argc, char **argv)
 	{
 		return fail("cannot write " + out_dir + "/pictures.lst");
 	}
-	if (argc == 5 && !write_sheet(argv[4], sheet))
+	if (argc == 6 && !write_sheet(argv[5], sheet))
 	{
-		return fail(std::string("cannot write ") + argv[4]);
+		return fail(std::string("cannot write ") + argv[5]);
 	}
 	return 0;
 }

@@ -49,12 +49,40 @@ const KnobKind KNOBS[] = {{"kn_29_", 18, 2}, {"kn_31_", 8, 3}, {"kn_32_", 4, 3.6
 }  // namespace
 
 const std::vector<PicRow> *ArtPainter::_table_ptr = nullptr;
+const PanelLayout *ArtPainter::_layout_ptr = nullptr;
+
+namespace
+{
+
+// Each voice's colour, on its cell and its number.
+const double VOICE_COLOUR[4][3] = {{0.98, 0.70, 0.25}, {0.45, 0.85, 0.45}, {0.70, 0.55, 0.95}, {0.95, 0.45, 0.55}};
+
+struct Placement
+{
+	const char *name;
+	int x;
+	int y;
+};
+// Where each background lies in the window.
+const Placement PLACEMENTS[] = {{"bkg_27_e", 0, 0}, {"bkg_27_m", 0, 95}, {"bkg_27_p", 405, 0}, {"bkg_27_s", 0, 540}};
+
+}  // namespace
+
+void ArtPainter::set_layout(const PanelLayout &layout)
+{
+	_layout_ptr = &layout;
+}
+
+bool ArtPainter::is_background(const std::string &name)
+{
+	return starts_with(name, "bkg_");
+}
 
 bool ArtPainter::can_draw(const std::string &name)
 {
 	return starts_with(name, "kn_") || starts_with(name, "ff_") || starts_with(name, "tl_01_") ||
 	       starts_with(name, "fd_") || starts_with(name, "pb_") || starts_with(name, "sp_06_") ||
-	       starts_with(name, "sw_");
+	       starts_with(name, "sw_") || (starts_with(name, "bkg_") && _layout_ptr != nullptr);
 }
 
 void ArtPainter::set_table(const std::vector<PicRow> &table)
@@ -82,6 +110,11 @@ void ArtPainter::draw(cairo_t *cr, const PicRow &row)
 	const int frame = frame_number(n);
 	const double radius = fit_radius(row);
 	const char last = n.back();
+	if (starts_with(n, "bkg_"))
+	{
+		background(cr, row);
+		return;
+	}
 	if (starts_with(n, "tl_01_"))
 	{
 		marker(cr, radius - 1, n == "tl_01_1");
@@ -698,6 +731,139 @@ void ArtPainter::depth_selector(cairo_t *cr, const PicRow &row)
 	cairo_set_source_rgb(cr, ACC_R, ACC_G, ACC_B);
 	cairo_set_line_width(cr, 1.2);
 	cairo_stroke(cr);
+}
+
+// A raised panel: slightly lighter than the editor's ground, lit along its
+// top edge; an accent colour draws a stripe at its top.
+void ArtPainter::panel(cairo_t *cr, double x, double y, double w, double h, const double *accent)
+{
+	rounded_rect(cr, x + 2.5, y + 2.5, w - 5, h - 5, 5);
+	cairo_pattern_t *g = cairo_pattern_create_linear(0, y, 0, y + h);
+	cairo_pattern_add_color_stop_rgb(g, 0, 0.215, 0.235, 0.27);
+	cairo_pattern_add_color_stop_rgb(g, 1, 0.165, 0.18, 0.21);
+	cairo_set_source(cr, g);
+	cairo_fill_preserve(cr);
+	cairo_pattern_destroy(g);
+	cairo_set_source_rgb(cr, 0.09, 0.10, 0.12);
+	cairo_set_line_width(cr, 1);
+	cairo_stroke(cr);
+	cairo_move_to(cr, x + 7, y + 3.5);
+	cairo_line_to(cr, x + w - 7, y + 3.5);
+	if (accent != nullptr)
+	{
+		cairo_set_source_rgb(cr, accent[0], accent[1], accent[2]);
+		cairo_set_line_width(cr, 2);
+	}
+	else
+	{
+		cairo_set_source_rgba(cr, 1, 1, 1, 0.10);
+	}
+	cairo_stroke(cr);
+}
+
+void ArtPainter::label(cairo_t *cr, const PanelLayout::Label &lab)
+{
+	if (lab.big)
+	{
+		const int v = lab.text[0] - '1';
+		const double *c = VOICE_COLOUR[std::clamp(v, 0, 3)];
+		cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+		cairo_set_font_size(cr, 30);
+		cairo_set_source_rgb(cr, c[0], c[1], c[2]);
+		cairo_move_to(cr, lab.x + 4, lab.y + 31);
+		cairo_show_text(cr, lab.text.c_str());
+		// A bar of the voice's colour under its number.
+		cairo_rectangle(cr, lab.x + 3, lab.y + 34, 22, 2);
+		cairo_fill(cr);
+		return;
+	}
+	else
+	{
+		cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+		cairo_set_font_size(cr, 9);
+		cairo_set_source_rgb(cr, 0.72, 0.75, 0.80);
+		cairo_move_to(cr, lab.x, lab.y + 9);
+	}
+	cairo_show_text(cr, lab.text.c_str());
+}
+
+// A background: the editor's ground, its panels, the labels and scales the
+// controls do not draw, and the recesses the text boxes print in. Drawn in
+// window coordinates.
+void ArtPainter::background(cairo_t *cr, const PicRow &row)
+{
+	const PanelLayout &lay = *_layout_ptr;
+	int px = 0;
+	int py = 0;
+	for (const Placement &pl : PLACEMENTS)
+	{
+		if (row.name == pl.name)
+		{
+			px = pl.x;
+			py = pl.y;
+		}
+	}
+	cairo_translate(cr, -row.hot_x - 0.5 - px, -row.hot_y - 0.5 - py);
+	cairo_rectangle(cr, px, py, row.width, row.height);
+	cairo_set_source_rgb(cr, 0.12, 0.13, 0.15);
+	cairo_fill(cr);
+	struct Area
+	{
+		double x, y, w, h;
+		int voice;  // -1: none
+	};
+	// The voices' controls interleave between the upper and lower cells: one
+	// panel per column, each voice marked by its coloured number.
+	const Area areas[] = {{0, 0, 81, 95, -1},    {81, 0, 110, 95, -1},   {191, 0, 214, 95, -1},
+	                      {405, 0, 196, 95, -1}, {0, 95, 270, 445, -1},  {331, 95, 270, 445, -1},
+	                      {270, 95, 61, 445, -1}, {0, 540, 601, 23, -1}};
+	for (const Area &a : areas)
+	{
+		panel(cr, a.x, a.y, a.w, a.h, a.voice >= 0 ? VOICE_COLOUR[a.voice] : nullptr);
+	}
+	for (const PanelLayout::Recess &r : lay._recesses)
+	{
+		rounded_rect(cr, r.x0 + 0.5, r.y0 + 0.5, r.x1 - r.x0 - 1, r.y1 - r.y0 - 1, 2);
+		cairo_set_source_rgb(cr, 0.055, 0.06, 0.07);
+		cairo_fill_preserve(cr);
+		cairo_set_source_rgba(cr, 1, 1, 1, 0.14);
+		cairo_set_line_width(cr, 1);
+		cairo_stroke(cr);
+	}
+	// The period knobs' scale: nine ticks from 1/256 to 256 beats.
+	cairo_set_source_rgb(cr, 0.60, 0.63, 0.68);
+	for (int v = 1; v <= 4; ++v)
+	{
+		const auto it = lay._origins.find("v" + std::to_string(v) + ".period");
+		if (it == lay._origins.end())
+		{
+			continue;
+		}
+		for (int k = 0; k < 9; ++k)
+		{
+			const double a = (225 - 33.75 * k) * PI / 180;
+			const double r0 = (k % 4 == 0) ? 37 : 38.5;
+			const double ox = it->second.first + 0.5;
+			const double oy = it->second.second + 0.5;
+			cairo_move_to(cr, ox + r0 * std::cos(a), oy - r0 * std::sin(a));
+			cairo_line_to(cr, ox + 42 * std::cos(a), oy - 42 * std::sin(a));
+		}
+	}
+	cairo_set_line_width(cr, 1.2);
+	cairo_stroke(cr);
+	for (const PanelLayout::Label &lab : lay._labels)
+	{
+		for (const Placement &pl : PLACEMENTS)
+		{
+			if (lab.background == pl.name && lab.background == row.name)
+			{
+				PanelLayout::Label w = lab;
+				w.x += pl.x;
+				w.y += pl.y;
+				label(cr, w);
+			}
+		}
+	}
 }
 
 void ArtPainter::marker(cairo_t *cr, double radius, bool lit)

@@ -4,6 +4,8 @@
 // the top left, cyan for what shows a value or a selection.
 #pragma once
 
+#include "tools/art/PanelLayout.h"
+
 #include <cairo.h>
 
 #include <string>
@@ -29,6 +31,9 @@ public:
 	// The whole table, for pictures drawn after others (a switch's plate
 	// marks where its states' pictures lie).
 	static void set_table(const std::vector<PicRow> &table);
+	// The labels and places the backgrounds carry.
+	static void set_layout(const PanelLayout &layout);
+	static bool is_background(const std::string &name);
 	static void draw(cairo_t *cr, const PicRow &row);
 
 private:
@@ -56,7 +61,12 @@ private:
 	static void depth_plate(cairo_t *cr, const std::string &family);
 	static void depth_selector(cairo_t *cr, const PicRow &row);
 
+	static void background(cairo_t *cr, const PicRow &row);
+	static void panel(cairo_t *cr, double x, double y, double w, double h, const double *accent);
+	static void label(cairo_t *cr, const PanelLayout::Label &lab);
+
 	static const std::vector<PicRow> *_table_ptr;
+	static const PanelLayout *_layout_ptr;
 };
 
 }  // namespace art
