@@ -340,11 +340,12 @@ void ArtPainter::knob_selection(cairo_t *cr, double radius)
 // A soft shadow cast to the lower right, rings of fading darkness.
 void ArtPainter::knob_shadow(cairo_t *cr, double radius)
 {
-	const int rings = 6;
+	// Kept within the cap's radius plus three pixels: the picture ends there.
+	const int rings = 3;
 	for (int i = rings; i >= 1; --i)
 	{
-		cairo_arc(cr, 1.5, 2.5, radius + i, 0, 2 * PI);
-		cairo_set_source_rgba(cr, 0, 0, 0, 0.07);
+		cairo_arc(cr, 1, 1.5, radius + i - 0.5, 0, 2 * PI);
+		cairo_set_source_rgba(cr, 0, 0, 0, 0.12);
 		cairo_fill(cr);
 	}
 }
