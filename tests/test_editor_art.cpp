@@ -2,6 +2,7 @@
 // and the generators of both.
 #include "gui/AlphaPicData8.h"
 #include "gui/FontFactory.h"
+#include "gui/PicData8.h"
 #include "gui/PicDataFactory.h"
 #include "gui/RenderingBufferMem.h"
 #include "gui/UnicolorFont.h"
@@ -202,11 +203,41 @@ TEST(EditorArt, GeneratedPicturesLoadAtTheirSizesAndRepeatExactly)
 			EXPECT_EQ(pic->get_size(), Coord2D(c.w * scale, c.h * scale)) << file;
 		}
 	}
-	// The plug-in carries them under their names.
+}
+
+// The plug-in carries every picture of the table at 1x and 2x, opaque
+// palette pictures for the backgrounds, palette pictures with alpha for the
+// rest, each of the size the table gives (twice it at 2x).
+TEST(EditorArt, ThePluginCarriesTheWholeTableAtBothScales)
+{
 	sys::clear_res_file();
 	ASSERT_EQ(sys::set_res_file(TARVELLE_SO), 0);
-	std::unique_ptr<PicDataInterface> pic(PicDataFactory::get_instance().create("kn_29_1@2x"));
-	ASSERT_NE(pic, nullptr);
-	EXPECT_EQ(pic->get_size(), Coord2D(142, 138));
+	std::ifstream f(PICTURE_TABLE);
+	int rows = 0;
+	for (std::string line; std::getline(f, line);)
+	{
+		std::istringstream in(line.substr(0, line.find('#')));
+		std::string name;
+		int hx = 0;
+		int hy = 0;
+		int w = 0;
+		int h = 0;
+		if (!(in >> name >> hx >> hy >> w >> h))
+		{
+			continue;
+		}
+		++rows;
+		for (int scale : {1, 2})
+		{
+			const std::string res = name + (scale == 2 ? "@2x" : "");
+			std::unique_ptr<PicDataInterface> pic(PicDataFactory::get_instance().create(res.c_str()));
+			ASSERT_NE(pic, nullptr) << res;
+			const bool opaque = name.rfind("bkg_", 0) == 0;
+			EXPECT_EQ(dynamic_cast<PicData8 *>(pic.get()) != nullptr, opaque) << res;
+			EXPECT_EQ(dynamic_cast<AlphaPicData8 *>(pic.get()) != nullptr, !opaque) << res;
+			EXPECT_EQ(pic->get_size(), Coord2D(w * scale, h * scale)) << res;
+		}
+	}
+	EXPECT_EQ(rows, 216);
 	sys::clear_res_file();
 }
