@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -102,8 +103,8 @@ TEST(EditorFonts, TheGeneratorGivesTheSameBytesEveryTime)
 
 // The picture table the editor loads and the art generator draws: 216 rows,
 // the backgrounds first, every run of numbered frames whole and in numeric
-// order (the editor fetches frame k as the first frame's index + k), and the
-// hot points the design fixes.
+// order (the editor fetches frame k as the first frame's index + k), sharing
+// size and hot point, and the hot points the design fixes.
 TEST(PictureTable, RowsInLoadOrderWithWholeFrameRuns)
 {
 	std::ifstream f(PICTURE_TABLE);
@@ -151,6 +152,18 @@ TEST(PictureTable, RowsInLoadOrderWithWholeFrameRuns)
 				   << r.name << " does not follow its family's previous frame";
 			}
 			list.push_back(std::stoi(tail));
+			// A family's frames share their size and hot point, except the
+			// depth switches' states, each its own position.
+			const std::string first = r.name.substr(0, us) + "_" + std::to_string(list.front());
+			const auto fr = std::find_if(rows.begin(), rows.end(), [&first](const Row &x) { return x.name == first; });
+			if (r.name.rfind("sw_0", 0) != 0 && fr != rows.end())
+			{
+				EXPECT_EQ(std::make_pair(r.w, r.h), std::make_pair(fr->w, fr->h)) << r.name;
+				if (r.name.rfind("sw_07_", 0) != 0)  // the shape switch's cells lie side by side
+				{
+					EXPECT_EQ(std::make_pair(r.hx, r.hy), std::make_pair(fr->hx, fr->hy)) << r.name;
+				}
+			}
 		}
 	}
 	for (const auto &fam : frames)
