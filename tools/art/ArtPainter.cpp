@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace art
 {
@@ -778,13 +779,27 @@ void ArtPainter::label(cairo_t *cr, const PanelLayout::Label &lab)
 		cairo_fill(cr);
 		return;
 	}
-	else
+	if (lab.small)
 	{
+		// "Dirty Bird" as "Dirty" over "Bird", centred on the position.
 		cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
-		cairo_set_font_size(cr, 9);
-		cairo_set_source_rgb(cr, 0.72, 0.75, 0.80);
-		cairo_move_to(cr, lab.x, lab.y + 9);
+		cairo_set_font_size(cr, 7);
+		cairo_set_source_rgb(cr, 0.62, 0.65, 0.70);
+		const size_t sp = lab.text.find(' ');
+		const std::string lines[2] = {lab.text.substr(0, sp), (sp == std::string::npos) ? "" : lab.text.substr(sp + 1)};
+		for (int i = 0; i < 2; ++i)
+		{
+			cairo_text_extents_t ext;
+			cairo_text_extents(cr, lines[i].c_str(), &ext);
+			cairo_move_to(cr, lab.x - ext.x_advance / 2, lab.y - 1 + 8 * i);
+			cairo_show_text(cr, lines[i].c_str());
+		}
+		return;
 	}
+	cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+	cairo_set_font_size(cr, 9);
+	cairo_set_source_rgb(cr, 0.72, 0.75, 0.80);
+	cairo_move_to(cr, lab.x, lab.y + 9);
 	cairo_show_text(cr, lab.text.c_str());
 }
 
@@ -852,6 +867,34 @@ void ArtPainter::background(cairo_t *cr, const PicRow &row)
 	}
 	cairo_set_line_width(cr, 1.2);
 	cairo_stroke(cr);
+	// End stops of the knobs that have them, in the lower corners of their
+	// boxes; the feedback colour turns round without a stop.
+	for (const auto &o : lay._origins)
+	{
+		const std::string &c = o.first;
+		const auto has = [&c](const char *tail) { return c.size() > std::strlen(tail) && c.compare(c.size() - std::strlen(tail), std::string::npos, tail) == 0; };
+		double dx = 0;
+		double dy = 0;
+		if (has(".gain") || has(".pan") || has(".flvl"))
+		{
+			dx = 20;
+			dy = 21;
+		}
+		else if (has(".freq") || has(".q") || has(".toneX") || has(".toneY"))
+		{
+			dx = 15;
+			dy = 19;
+		}
+		else
+		{
+			continue;
+		}
+		for (const double sx : {-1.0, 1.0})
+		{
+			cairo_arc(cr, o.second.first + 0.5 + sx * dx, o.second.second + 0.5 + dy, 1.3, 0, 2 * PI);
+			cairo_fill(cr);
+		}
+	}
 	for (const PanelLayout::Label &lab : lay._labels)
 	{
 		for (const Placement &pl : PLACEMENTS)

@@ -43,6 +43,7 @@ bool PanelLayout::read(const std::string &path)
 			}
 			Label lab;
 			lab.text = line.substr(q0 + 1, q1 - q0 - 1);
+			lab.small = false;
 			lab.big = lab.text.find("(voice number") != std::string::npos;
 			if (lab.big)
 			{
@@ -52,6 +53,24 @@ bool PanelLayout::read(const std::string &path)
 			if (std::sscanf(line.c_str() + eq + 2, "%31s local (%d,%d)", bkg, &lab.x, &lab.y) == 3)
 			{
 				lab.background = bkg;
+				_labels.push_back(lab);
+			}
+		}
+		else if (section.rfind("Depth choice", 0) == 0)
+		{
+			// voice 1: bird = "Dirty Bird" (state 0, top) centre (174,214), max 20 x 20
+			const size_t q0 = line.find('"');
+			const size_t q1 = (q0 == std::string::npos) ? q0 : line.find('"', q0 + 1);
+			const size_t c = line.find("centre (");
+			Label lab;
+			if (q1 != std::string::npos && c != std::string::npos &&
+			    std::sscanf(line.c_str() + c, "centre (%d,%d)", &lab.x, &lab.y) == 2)
+			{
+				lab.text = line.substr(q0 + 1, q1 - q0 - 1);
+				lab.big = false;
+				lab.small = true;
+				lab.background = "bkg_27_m";
+				lab.y -= 95;  // the middle background starts at window row 95
 				_labels.push_back(lab);
 			}
 		}

@@ -19,7 +19,8 @@ public:
 		std::string text;
 		int x;  // top-left in that picture
 		int y;
-		bool big;  // a voice number
+		bool big;    // a voice number
+		bool small;  // a depth position's name, in two small lines centred on (x, y)
 	};
 	struct Recess
 	{
