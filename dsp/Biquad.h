@@ -1,8 +1,6 @@
 // Second-order section in direct form I, filtering blocks in place.
 #pragma once
 
-#include <xmmintrin.h>
-
 namespace dsp
 {
 
@@ -175,111 +173,33 @@ void Biquad::process_chains_loop(Biquad *const chain_arr[C][N], float *const dat
 	auto has_offset = [nd_parity, nbr_spl](long pos) {
 		return ND_FIRST && ((nd_parity + pos) & 1) == 0 && pos + 1 < nbr_spl;
 	};
-	if constexpr (C == 2)
+	for (long pos = 0; pos < nbr_spl; ++pos)
 	{
-		// Two channels side by side in the lanes of one register: the same
-		// operations in the same order as the scalar path, lane by lane.
-		__m128 sx1[N], sx2[N], sy1[N], sy2[N], q[N][5], dq[N][5];
-		for (int k = 0; k < N; ++k)
+		const bool offset = has_offset(pos);
+		for (int c = 0; c < C; ++c)
 		{
-			sx1[k] = _mm_setr_ps(st[0][k].x1, st[1][k].x1, 0, 0);
-			sx2[k] = _mm_setr_ps(st[0][k].x2, st[1][k].x2, 0, 0);
-			sy1[k] = _mm_setr_ps(st[0][k].y1, st[1][k].y1, 0, 0);
-			sy2[k] = _mm_setr_ps(st[0][k].y2, st[1][k].y2, 0, 0);
-			for (int i = 0; i < 5; ++i)
-			{
-				q[k][i] = _mm_setr_ps(co[0][k][i], co[1][k][i], 0, 0);
-				dq[k][i] = _mm_setr_ps(dco[0][k][i], dco[1][k][i], 0, 0);
-			}
-		}
-		const __m128 ad = _mm_set1_ps(ANTI_DENORMAL);
-		float *const d0 = data_arr[0];
-		float *const d1 = data_arr[1];
-		__m128 q0[N][5];
-		for (int k = 0; k < N; ++k)
-		{
-			for (int i = 0; i < 5; ++i)
-			{
-				q0[k][i] = q[k][i];
-			}
-		}
-		for (long pos = 0; pos < nbr_spl; ++pos)
-		{
-			__m128 v = _mm_setr_ps(d0[pos], d1[pos], 0, 0);
-			if constexpr (RAMP)
-			{
-				const __m128 idx = _mm_set1_ps(float(ramp_pos + pos));
-				for (int k = 0; k < N; ++k)
-				{
-					for (int i = 0; i < 5; ++i)
-					{
-						q[k][i] = _mm_add_ps(q0[k][i], _mm_mul_ps(dq[k][i], idx));
-					}
-				}
-			}
+			float v = data_arr[c][pos];
 			for (int k = 0; k < N; ++k)
 			{
-				__m128 ff = _mm_add_ps(_mm_add_ps(_mm_mul_ps(q[k][0], v), _mm_mul_ps(q[k][1], sx1[k])),
-				                       _mm_mul_ps(q[k][2], sx2[k]));
-				if (k == 0 && has_offset(pos))
+				State &s = st[c][k];
+				float q[5];
+				for (int i = 0; i < 5; ++i)
 				{
-					ff = _mm_add_ps(ff, ad);
+					q[i] = RAMP ? co[c][k][i] + dco[c][k][i] * float(ramp_pos + pos) : co[c][k][i];
 				}
-				const __m128 y = _mm_sub_ps(_mm_sub_ps(ff, _mm_mul_ps(q[k][4], sy2[k])), _mm_mul_ps(q[k][3], sy1[k]));
-				sx2[k] = sx1[k];
-				sx1[k] = v;
-				sy2[k] = sy1[k];
-				sy1[k] = y;
+				float ff = q[0] * v + q[1] * s.x1 + q[2] * s.x2;
+				if (k == 0 && offset)
+				{
+					ff += ANTI_DENORMAL;
+				}
+				const float y = (ff - q[4] * s.y2) - q[3] * s.y1;
+				s.x2 = s.x1;
+				s.x1 = v;
+				s.y2 = s.y1;
+				s.y1 = y;
 				v = y;
 			}
-			float out[4];
-			_mm_storeu_ps(out, v);
-			d0[pos] = out[0];
-			d1[pos] = out[1];
-		}
-		for (int k = 0; k < N; ++k)
-		{
-			float t[4][4];
-			_mm_storeu_ps(t[0], sx1[k]);
-			_mm_storeu_ps(t[1], sx2[k]);
-			_mm_storeu_ps(t[2], sy1[k]);
-			_mm_storeu_ps(t[3], sy2[k]);
-			for (int c = 0; c < 2; ++c)
-			{
-				st[c][k] = {t[0][c], t[1][c], t[2][c], t[3][c]};
-			}
-		}
-	}
-	else
-	{
-		for (long pos = 0; pos < nbr_spl; ++pos)
-		{
-			const bool offset = has_offset(pos);
-			for (int c = 0; c < C; ++c)
-			{
-				float v = data_arr[c][pos];
-				for (int k = 0; k < N; ++k)
-				{
-					State &s = st[c][k];
-					float q[5];
-					for (int i = 0; i < 5; ++i)
-					{
-						q[i] = RAMP ? co[c][k][i] + dco[c][k][i] * float(ramp_pos + pos) : co[c][k][i];
-					}
-					float ff = q[0] * v + q[1] * s.x1 + q[2] * s.x2;
-					if (k == 0 && offset)
-					{
-						ff += ANTI_DENORMAL;
-					}
-					const float y = (ff - q[4] * s.y2) - q[3] * s.y1;
-					s.x2 = s.x1;
-					s.x1 = v;
-					s.y2 = s.y1;
-					s.y1 = y;
-					v = y;
-				}
-				data_arr[c][pos] = v;
-			}
+			data_arr[c][pos] = v;
 		}
 	}
 }

@@ -521,18 +521,6 @@ void PhasedVoice::load_lanes(VoiceLanes::Data &d, int slot) const
 		d.lvl[lane] = _lvl_use;
 		d.lvl_step[lane] = (_lvl_target - _lvl_use) * inv_len;
 		d.fdbk_state[lane] = has_fdbk() ? _fdbk_state : 0.0f;
-		// Band filter off: the identity.
-		float b[3] = {1, 0, 0};
-		float a[3] = {1, 0, 0};
-		if (_band_on)
-		{
-			_band.get_z_eq(b, a);
-		}
-		d.b0[lane] = b[0];
-		d.b1[lane] = b[1];
-		d.b2[lane] = b[2];
-		d.a1[lane] = a[1];
-		d.a2[lane] = a[2];
 		d.x1[lane] = _band_mem[0][chain];
 		d.x2[lane] = _band_mem[1][chain];
 		d.y1[lane] = _band_mem[2][chain];
@@ -540,6 +528,7 @@ void PhasedVoice::load_lanes(VoiceLanes::Data &d, int slot) const
 		d.gain[lane] = _gain_g0;
 		d.gain_step[lane] = (_gain_g1 - _gain_g0) * inv_len;
 	}
+	write_band_lanes(d, slot);
 	// Channel 0 (even lane) to left and right, channel 1 (odd lane) likewise.
 	const dsp::StereoLevel &m0 = _pan_mat_old;
 	const dsp::StereoLevel &m1 = _pan_mat;
@@ -569,9 +558,18 @@ void PhasedVoice::set_band_lanes(VoiceLanes::Data &d, int slot, long sub)
 	_band.set_freq(float(f));
 	_band.set_p2(float(q));
 	_band.update_eq();
-	float b[3];
-	float a[3];
-	_band.get_z_eq(b, a);
+	write_band_lanes(d, slot);
+}
+
+// The band filter's coefficients into the slot's lanes; off, the identity.
+void PhasedVoice::write_band_lanes(VoiceLanes::Data &d, int slot) const
+{
+	float b[3] = {1, 0, 0};
+	float a[3] = {1, 0, 0};
+	if (_band_on)
+	{
+		_band.get_z_eq(b, a);
+	}
 	for (int lane = 2 * slot; lane < 2 * slot + 2; ++lane)
 	{
 		d.b0[lane] = b[0];

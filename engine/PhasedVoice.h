@@ -153,6 +153,7 @@ private:
 	// Colour phasor at the frame's first sample and its per-sample rotation (1, 0 when constant).
 	void get_colour_ramp(float &col_c, float &col_s, float &rot_c, float &rot_s, long nbr_spl) const;
 	void end_frame();
+	void write_band_lanes(VoiceLanes::Data &d, int slot) const;
 	void update_osc_phase(long nbr_spl);
 	void update_bpf();
 	void update_pan_matrix();

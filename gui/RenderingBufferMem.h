@@ -30,6 +30,10 @@ public:
 	{
 		return _pix[size_t(y) * size_t(_size._x) + size_t(x)];
 	}
+	const AlphaRGB &at(int32_t x, int32_t y) const
+	{
+		return _pix[size_t(y) * size_t(_size._x) + size_t(x)];
+	}
 	int get_nbr_blits() const noexcept
 	{
 		return _nbr_blits;

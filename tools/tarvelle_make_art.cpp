@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -24,22 +23,6 @@ int fail(const std::string &msg)
 {
 	std::fprintf(stderr, "tarvelle-make-art: %s\n", msg.c_str());
 	return 1;
-}
-
-bool read_table(const std::string &path, std::vector<art::PicRow> &rows)
-{
-	std::ifstream f(path);
-	std::string line;
-	while (std::getline(f, line))
-	{
-		std::istringstream in(line.substr(0, line.find('#')));
-		art::PicRow r;
-		if (in >> r.name >> r.hot_x >> r.hot_y >> r.width >> r.height)
-		{
-			rows.push_back(r);
-		}
-	}
-	return f.eof() && !rows.empty();
 }
 
 struct Stored
@@ -191,7 +174,7 @@ int main(int argc, char **argv)
 		return fail("usage: tarvelle-make-art TABLE LAYOUT OUT_DIR [--sheet PNG]");
 	}
 	std::vector<art::PicRow> rows;
-	if (!read_table(argv[1], rows))
+	if (!art::PicTable::read(argv[1], rows))
 	{
 		return fail(std::string("cannot read the picture table ") + argv[1]);
 	}

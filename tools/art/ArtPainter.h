@@ -5,6 +5,7 @@
 #pragma once
 
 #include "tools/art/PanelLayout.h"
+#include "tools/art/PicTable.h"
 
 #include <cairo.h>
 
@@ -13,15 +14,6 @@
 
 namespace art
 {
-
-struct PicRow
-{
-	std::string name;
-	int hot_x;
-	int hot_y;
-	int width;
-	int height;
-};
 
 class ArtPainter
 {

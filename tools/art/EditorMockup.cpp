@@ -3,6 +3,7 @@
 
 #include "gui/FontFactory.h"
 #include "gui/PicDataFactory.h"
+#include "tools/art/PicTable.h"
 
 #include <cairo.h>
 
@@ -10,7 +11,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 using namespace ruvava;
 
@@ -31,19 +31,16 @@ EditorMockup::EditorMockup(const std::string &art_dir, int scale)
 
 bool EditorMockup::read(const std::string &table_path, const std::string &layout_path)
 {
-	std::ifstream f(table_path);
-	for (std::string line; std::getline(f, line);)
+	std::vector<PicRow> rows;
+	if (!PicTable::read(table_path, rows))
 	{
-		std::istringstream in(line.substr(0, line.find('#')));
-		std::string name;
-		int hx = 0;
-		int hy = 0;
-		if (in >> name >> hx >> hy)
-		{
-			_hot[name] = Coord2D(hx, hy);
-		}
+		return false;
 	}
-	return !_hot.empty() && _layout.read(layout_path);
+	for (const PicRow &r : rows)
+	{
+		_hot[r.name] = Coord2D(r.hot_x, r.hot_y);
+	}
+	return _layout.read(layout_path);
 }
 
 void EditorMockup::put(const std::string &name, double x, double y, float angle)
@@ -204,12 +201,11 @@ bool EditorMockup::write_png(const std::string &path) const
 	cairo_surface_t *surf = cairo_image_surface_create(CAIRO_FORMAT_RGB24, sz._x, sz._y);
 	unsigned char *d = cairo_image_surface_get_data(surf);
 	const int stride = cairo_image_surface_get_stride(surf);
-	RenderingBufferMem &buf = const_cast<RenderingBufferMem &>(_buf);
 	for (int y = 0; y < sz._y; ++y)
 	{
 		for (int x = 0; x < sz._x; ++x)
 		{
-			const AlphaRGB &p = buf.at(x, y);
+			const AlphaRGB &p = _buf.at(x, y);
 			unsigned char *o = d + y * stride + 4 * x;
 			o[0] = p._b;
 			o[1] = p._g;
