@@ -6,6 +6,19 @@
 namespace ruvava
 {
 
+void FontInterface::print_in(RenderingBufferInterface &buf, const std::string &text, const Rect &box, long rgb,
+                             int justification) const
+{
+	TextFrame frame;
+	frame.set_text(text);
+	frame.set_font_color(rgb);
+	frame.set_justification(justification);
+	frame.set_size(Coord2D(box.width(), std::max(box.height(), get_char_height())));
+	const int32_t top = box._y0 + (box.height() - get_char_height()) / 2;
+	const Coord2D &bs = buf.get_size();
+	print(Rect(-box._x0, -top, bs._x - box._x0, bs._y - top), buf, frame);
+}
+
 int32_t FontInterface::get_line_width(const TextFrame &frame) const
 {
 	int32_t width = 0;

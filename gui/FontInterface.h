@@ -7,6 +7,7 @@
 #include "gui/TextFrame.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace ruvava
@@ -39,6 +40,10 @@ public:
 	// Prints the frame's text; zone: the buffer's area in the frame's
 	// coordinates. Bytes without a glyph neither draw nor advance.
 	void print(const Rect &zone, RenderingBufferInterface &buf, const TextFrame &frame) const;
+	// Prints one line in a box of the buffer (device pixels), centred
+	// vertically, justified as TextFrame says.
+	void print_in(RenderingBufferInterface &buf, const std::string &text, const Rect &box, long rgb,
+	              int justification) const;
 	// The widths of the text's characters that have a glyph, summed.
 	int32_t get_line_width(const TextFrame &frame) const;
 

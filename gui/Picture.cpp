@@ -46,6 +46,14 @@ bool Picture::check_point(const Coord2D &p)
 	return box.contains(p) && _src_clipper.contains(p - Coord2D(box._x0, box._y0));
 }
 
+Rect Picture::get_unit_box() const noexcept
+{
+	const Rect &b = get_box();
+	const auto down = [this](int32_t v) { return (v >= 0) ? v / _scale : -((-v + _scale - 1) / _scale); };
+	const auto up = [this](int32_t v) { return (v >= 0) ? (v + _scale - 1) / _scale : -(-v / _scale); };
+	return Rect(down(b._x0), down(b._y0), up(b._x1), up(b._y1));
+}
+
 int Picture::blit(const Rect &zone, RenderingBufferInterface &buf) const
 {
 	if (_data_ptr == nullptr)

@@ -31,6 +31,23 @@ public:
 	}
 	// Inside the box and inside the source clipper.
 	bool check_point(const Coord2D &p) override;
+	// Device pixels per window unit of the data (2 for the sharp set of a
+	// window drawn at scale 2); boxes and hot points are in device pixels.
+	void set_scale(int scale) noexcept
+	{
+		_scale = (scale > 1) ? scale : 1;
+	}
+	int get_scale() const noexcept
+	{
+		return _scale;
+	}
+	// The box in window units, rounded outwards.
+	Rect get_unit_box() const noexcept;
+	// check_point for a point in window units.
+	bool check_point_units(const Coord2D &p)
+	{
+		return check_point(Coord2D(p._x * _scale, p._y * _scale));
+	}
 
 	// The zone, or (x, y), in the picture's own frame (hot point at the
 	// origin): what falls on the buffer's top-left pixel; size: the buffer's extent.
@@ -43,6 +60,7 @@ public:
 private:
 	PicDataInterface *_data_ptr = nullptr;
 	Rect _src_clipper;
+	int _scale = 1;
 };
 
 }  // namespace ruvava

@@ -22,6 +22,9 @@ public:
 	// elsewhere. The base does nothing.
 	virtual void fill_buffer(AlphaRGB colour, int mode);
 
+	// Paints a rectangle (clipped to the buffer) in one colour, 0x00RRGGBB.
+	void fill_rect(int32_t x0, int32_t y0, int32_t x1, int32_t y1, long rgb);
+
 	const Coord2D &get_size() const noexcept
 	{
 		return _size;

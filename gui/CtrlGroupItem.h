@@ -1,0 +1,35 @@
+// A leaf of the control tree: controls in insertion order (not owned).
+#pragma once
+
+#include "gui/CtrlGroupNodeInterface.h"
+
+#include <deque>
+
+namespace ruvava
+{
+
+class ControlInterface;
+
+class CtrlGroupItem : public CtrlGroupNodeInterface
+{
+public:
+	// Each returns the number of controls.
+	int push_back(ControlInterface &ctrl);
+	int erase(int index);
+	int erase(const ControlInterface &ctrl);
+	int get_nbr_controls() const noexcept
+	{
+		return int(_ctrls.size());
+	}
+	// Every control redraws itself (while the item is shown).
+	void invalidate();
+
+	void refresh_coord(const Coord2D &coord) override;
+	int32_t do_send_message(MessageInterface &m) override;
+
+private:
+	std::deque<ControlInterface *> _ctrls;
+	bool _changed = false;
+};
+
+}  // namespace ruvava

@@ -1,0 +1,92 @@
+#include "gui/Diode.h"
+
+#include "gui/Notify.h"
+#include "gui/Redraw.h"
+#include "gui/ShowObject.h"
+#include "sys/sys_fnc.h"
+
+#include <algorithm>
+
+namespace ruvava
+{
+
+void Diode::set_frame_pic(int index, const Picture &pic)
+{
+	if (index >= 0 && size_t(index) < _frames.size())
+	{
+		_frames[size_t(index)] = {pic, true};
+	}
+}
+
+void Diode::start_anim()
+{
+	_animating = true;
+	_start = sys::get_time_stamp();
+}
+
+void Diode::update_position(double now)
+{
+	const double v = std::clamp(get_val(), 0.0, 1.0);
+	const double dt = now - _start;
+	const double t = (v == 0) ? _release : _attack;
+	if (dt > t || t <= 0)
+	{
+		_pos = v;
+		_animating = false;
+	}
+	else
+	{
+		_pos = std::clamp((v < 0.5) ? 1 - dt / t : dt / t, 0.0, 1.0);
+	}
+}
+
+int32_t Diode::show_object(ShowObject &m)
+{
+	if (m.is_shown())
+	{
+		if (_timer_id < 0)
+		{
+			start_timer(float(_refresh), _timer_id);
+		}
+	}
+	else
+	{
+		stop_timer(_timer_id);
+	}
+	return 0;
+}
+
+int32_t Diode::notify(Notify &m)
+{
+	if (m.get_id() != _timer_id)
+	{
+		return 0;
+	}
+	send_custom_event(2, nullptr);
+	if (_animating)
+	{
+		update_position(m.get_time_stamp());
+		refresh_display();
+	}
+	return 0;
+}
+
+int32_t Diode::redraw(Redraw &m)
+{
+	if (_graduation._present)
+	{
+		draw_pic(m, _graduation._pic, get_coord());
+	}
+	const double p = _animating ? _pos : ((get_val() >= 0.5) ? 1 : 0);
+	if (const Picture *frame_ptr = use_frame(_frames, p))
+	{
+		draw_pic(m, *frame_ptr, get_coord());
+	}
+	if (_selection._present)
+	{
+		draw_pic(m, _selection._pic, get_coord());
+	}
+	return 0;
+}
+
+}  // namespace ruvava

@@ -1,0 +1,13 @@
+// Marks the graphic messages.
+#pragma once
+
+namespace ruvava
+{
+
+class GraphicMessage
+{
+public:
+	virtual ~GraphicMessage() = default;
+};
+
+}  // namespace ruvava

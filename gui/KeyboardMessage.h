@@ -1,0 +1,13 @@
+// Marks the keyboard messages.
+#pragma once
+
+namespace ruvava
+{
+
+class KeyboardMessage
+{
+public:
+	virtual ~KeyboardMessage() = default;
+};
+
+}  // namespace ruvava

@@ -1,0 +1,13 @@
+// Marks the timer messages.
+#pragma once
+
+namespace ruvava
+{
+
+class TimerMessage
+{
+public:
+	virtual ~TimerMessage() = default;
+};
+
+}  // namespace ruvava
