@@ -1,8 +1,18 @@
 // The whole editor composed from its pictures: backgrounds, every control at
-// a middle value and the text boxes, with the toolkit's picture classes.
+// a middle value and the text boxes, with the toolkit's picture classes; and
+// the X11 window putting an editor-sized picture on a virtual X server.
+#include <benchmark/benchmark.h>
+
+#include "gui/BackgroundItem.h"
+#include "gui/Invalidate.h"
+#include "gui/PicData24.h"
+#include "gui/x11/WindowX11.h"
+#include "support/XvfbServer.h"
 #include "tools/art/EditorMockup.h"
 
-#include <benchmark/benchmark.h>
+#include <X11/Xlib.h>
+
+#include <cstdint>
 
 namespace
 {
@@ -32,7 +42,108 @@ void BM_Gui_compose_2x(benchmark::State &state)
 	compose(state, 2);
 }
 
+// The editor's window inside a parent of its own, showing the composed mock-up.
+class X11Editor
+{
+public:
+	explicit X11Editor(int scale) : _mockup(TARVELLE_ART_DIR, scale), _win(ruvava::Coord2D(601, 563), scale)
+	{
+		_dpy = XOpenDisplay(nullptr);
+		if (_dpy == nullptr || !_mockup.read(TARVELLE_PICTURE_TABLE, TARVELLE_PANEL_LAYOUT) || !_mockup.compose())
+		{
+			return;
+		}
+		const ruvava::Coord2D &size = _mockup.use_buffer().get_size();
+		_data.reset(new ruvava::PicData24(size, &_mockup.use_buffer().at(0, 0)));
+		_bkg.set_picture(ruvava::Picture(_data.get()));
+		_win.set_background_root(&_bkg);
+		_parent = XCreateSimpleWindow(_dpy, DefaultRootWindow(_dpy), 0, 0, unsigned(size._x), unsigned(size._y), 0, 0, 0);
+		XMapWindow(_dpy, _parent);
+		XSync(_dpy, False);
+		_ok = (_win.open(reinterpret_cast<void *>(uintptr_t(_parent))) == 0);
+		_win.pump();
+	}
+	~X11Editor()
+	{
+		_win.close();
+		if (_dpy != nullptr)
+		{
+			XCloseDisplay(_dpy);
+		}
+	}
+	bool ok() const
+	{
+		return _ok;
+	}
+	ruvava::WindowX11 &win()
+	{
+		return _win;
+	}
+
+private:
+	art::EditorMockup _mockup;
+	ruvava::WindowX11 _win;
+	Display *_dpy = nullptr;
+	Window _parent = 0;
+	std::unique_ptr<ruvava::PicData24> _data;
+	ruvava::BackgroundItem _bkg;
+	bool _ok = false;
+};
+
+testsupport::XvfbServer &server()
+{
+	static testsupport::XvfbServer xvfb;
+	return xvfb;
+}
+
+// Everything invalidated, then one pump: composed, put and synchronised with the server.
+void x11_full_redraw(benchmark::State &state, int scale)
+{
+	server();
+	X11Editor ed(scale);
+	if (!ed.ok())
+	{
+		state.SkipWithError("no X display for the window");
+		return;
+	}
+	for (auto _ : state)
+	{
+		ruvava::Invalidate all(0, 0, 601, 563);
+		ed.win().send_message(all);
+		ed.win().pump();
+	}
+}
+
+void BM_Gui_x11_full_redraw_1x(benchmark::State &state)
+{
+	x11_full_redraw(state, 1);
+}
+
+void BM_Gui_x11_full_redraw_2x(benchmark::State &state)
+{
+	x11_full_redraw(state, 2);
+}
+
+// A host's idle call when nothing happened.
+void BM_Gui_x11_idle_pump(benchmark::State &state)
+{
+	server();
+	X11Editor ed(1);
+	if (!ed.ok())
+	{
+		state.SkipWithError("no X display for the window");
+		return;
+	}
+	for (auto _ : state)
+	{
+		ed.win().pump();
+	}
+}
+
 }  // namespace
 
+BENCHMARK(BM_Gui_x11_full_redraw_1x)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Gui_x11_full_redraw_2x)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Gui_x11_idle_pump)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Gui_compose_1x)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Gui_compose_2x)->Unit(benchmark::kMillisecond);

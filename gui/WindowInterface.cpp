@@ -26,6 +26,14 @@ void WindowInterface::delete_owned()
 	_rd_buf.reset();
 }
 
+void WindowInterface::forget_trees() noexcept
+{
+	_bkg_root_ptr = nullptr;
+	_ctrl_root_ptr = nullptr;
+	_capturer_ptr = nullptr;
+	_timers.clear();
+}
+
 int WindowInterface::open(void *parent_ptr)
 {
 	const int ret = do_open(parent_ptr);

@@ -144,6 +144,9 @@ protected:
 	virtual void resize() {}
 	// The owned objects go before the derived window does.
 	void delete_owned();
+	// A window being destroyed tells nobody: the trees and the capturer may
+	// already be gone.
+	void forget_trees() noexcept;
 
 private:
 	bool _resize_flag = false;

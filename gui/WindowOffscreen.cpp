@@ -43,6 +43,7 @@ WindowOffscreen::WindowOffscreen(const Coord2D &size, int scale)
 
 WindowOffscreen::~WindowOffscreen()
 {
+	forget_trees();
 	delete_owned();
 }
 

@@ -1,0 +1,384 @@
+// The X11 window inside a parent window made here, on a virtual X server:
+// what real hosts do to it (idle before open, open twice, the parent
+// destroyed first, closing mid-drag), pointer input sent by xdotool, pop-ups,
+// and a screenshot that matches the off-screen rendering pixel for pixel.
+// GoogleTest before Xlib, whose macros (None, Bool) clash with its names.
+#include <gtest/gtest.h>
+
+#include "gui/BackgroundItem.h"
+#include "gui/CtrlGroupItem.h"
+#include "gui/FontFactory.h"
+#include "gui/Knob.h"
+#include "gui/MenuItem.h"
+#include "gui/MenuList.h"
+#include "gui/MenuPopup.h"
+#include "gui/MenuRequest.h"
+#include "gui/PicData24.h"
+#include "gui/TextBox.h"
+#include "gui/TextLineEditorInterface.h"
+#include "gui/WindowOffscreen.h"
+#include "gui/x11/WindowX11.h"
+#include "support/ToolkitBench.h"
+#include "support/XvfbServer.h"
+
+#include <X11/Xlib.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <thread>
+
+using namespace ruvava;
+using namespace testsupport;
+
+namespace
+{
+
+XvfbServer &server()
+{
+	static XvfbServer xvfb;
+	return xvfb;
+}
+const bool server_started = (server(), true);
+
+const FontInterface &sys_font(int scale)
+{
+	static std::vector<char> bytes[2];
+	static std::unique_ptr<FontInterface> fonts[2];
+	const int i = scale - 1;
+	if (fonts[i] == nullptr)
+	{
+		std::ifstream f(std::string(ART_DIR) + (scale == 2 ? "/font_03@2x.apic" : "/font_03.apic"), std::ios::binary);
+		bytes[i].assign(std::istreambuf_iterator<char>(f), {});
+		fonts[i].reset(FontFactory::create_from(bytes[i].data(), bytes[i].size()));
+	}
+	return *fonts[i];
+}
+
+// A top-level window standing for the host's editor window.
+struct HostWindow
+{
+	HostWindow(int x = 50, int y = 40, unsigned w = 400, unsigned h = 300)
+	{
+		dpy = XOpenDisplay(nullptr);
+		win = XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), x, y, w, h, 0, 0, 0x202020);
+		XMapWindow(dpy, win);
+		XSync(dpy, False);
+	}
+	~HostWindow()
+	{
+		if (win != 0)
+		{
+			XDestroyWindow(dpy, win);
+		}
+		XCloseDisplay(dpy);
+	}
+	void *handle() const
+	{
+		return reinterpret_cast<void *>(uintptr_t(win));
+	}
+	void destroy()
+	{
+		XDestroyWindow(dpy, win);
+		XSync(dpy, False);
+		win = 0;
+	}
+	std::vector<Window> children() const
+	{
+		Window root;
+		Window parent;
+		Window *kids = nullptr;
+		unsigned n = 0;
+		XQueryTree(dpy, win, &root, &parent, &kids, &n);
+		std::vector<Window> v(kids, kids + n);
+		XFree(kids);
+		return v;
+	}
+
+	Display *dpy;
+	Window win;
+};
+
+void xdotool(const std::string &args)
+{
+	ASSERT_EQ(std::system(("xdotool " + args).c_str()), 0) << args;
+}
+
+// Pumps like a host idling at 100 Hz until the condition holds; false after the time-out.
+bool pump_until(WindowX11 &w, const std::function<bool()> &cond, double timeout = 2.0)
+{
+	const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeout);
+	while (std::chrono::steady_clock::now() < end)
+	{
+		w.pump();
+		if (cond())
+		{
+			return true;
+		}
+		std::this_thread::sleep_for(std::chrono::milliseconds(10));
+	}
+	return false;
+}
+
+// A picture of colour gradients, so that every pixel of a screenshot counts.
+Picture gradient_picture(int32_t w, int32_t h)
+{
+	static std::deque<std::vector<AlphaRGB>> pixels;
+	static std::deque<std::unique_ptr<PicData24>> datas;
+	pixels.emplace_back(size_t(w) * size_t(h));
+	for (int32_t y = 0; y < h; ++y)
+	{
+		for (int32_t x = 0; x < w; ++x)
+		{
+			pixels.back()[size_t(y * w + x)] = AlphaRGB{uint8_t(x * 7), uint8_t(y * 3), uint8_t(x + y), 0};
+		}
+	}
+	datas.emplace_back(new PicData24(Coord2D(w, h), pixels.back().data()));
+	return Picture(datas.back().get());
+}
+
+// A background, a knob with a spot and a text box, in any window.
+struct Scene
+{
+	Scene(WindowInterface &win, int scale)
+	{
+		bkg.set_picture(gradient_picture(300 * scale, 200 * scale));
+		win.set_background_root(&bkg);
+		group.set_area(Rect(0, 0, 300, 200));
+		win.set_ctrl_group_root(&group);
+		knob.set_box(Rect(-30, -30, 30, 30));
+		knob.set_radius(20);
+		Picture spot = solid_picture(6 * scale, 6 * scale, 0xF0F0F0, Coord2D(3 * scale, 3 * scale));
+		spot.set_scale(scale);
+		knob.set_spot_pic(spot);
+		knob.set_rel_coord(Coord2D(80, 100));
+		knob.set_listener(&listener);
+		group.push_back(knob);
+		text.set_box(Rect(0, 0, 80, 16));
+		text.set_frame_size(Coord2D(80, 16));
+		text.set_font(&sys_font(scale));
+		text.set_font_color(0xFFFF00);
+		text.set_text("Tarvelle 42");
+		text.set_editable(true);
+		text.set_rel_coord(Coord2D(180, 20));
+		group.push_back(text);
+		win.set_sys_font(&sys_font(scale));
+	}
+	BackgroundItem bkg;
+	CtrlGroupItem group;
+	Knob knob;
+	TextBox text;
+	RecordingListener listener;
+};
+
+// The pixels of a window as xwd saves them, as 0xRRGGBB.
+std::vector<long> xwd_pixels(unsigned long win, int32_t &w, int32_t &h)
+{
+	const std::string path = "/tmp/tarvelle-x11-" + std::to_string(getpid()) + ".xwd";
+	if (std::system(("xwd -silent -id " + std::to_string(win) + " -out " + path).c_str()) != 0)
+	{
+		return {};
+	}
+	std::ifstream f(path, std::ios::binary);
+	std::vector<unsigned char> b((std::istreambuf_iterator<char>(f)), {});
+	std::remove(path.c_str());
+	const auto card = [&b](size_t i) {
+		return uint32_t(b[i * 4]) << 24 | uint32_t(b[i * 4 + 1]) << 16 | uint32_t(b[i * 4 + 2]) << 8 | b[i * 4 + 3];
+	};
+	if (b.size() < 100)
+	{
+		return {};
+	}
+	const uint32_t header = card(0);
+	const uint32_t byte_order = card(7);
+	const uint32_t bpp = card(11);
+	const uint32_t bpl = card(12);
+	const uint32_t ncolors = card(19);
+	w = int32_t(card(4));
+	h = int32_t(card(5));
+	const size_t base = header + ncolors * 12;
+	std::vector<long> px;
+	if (bpp != 32 || b.size() < base + size_t(bpl) * size_t(h))
+	{
+		return {};
+	}
+	for (int32_t y = 0; y < h; ++y)
+	{
+		for (int32_t x = 0; x < w; ++x)
+		{
+			const unsigned char *p = &b[base + size_t(y) * bpl + size_t(x) * 4];
+			const uint32_t v = (byte_order == 0) ? (p[0] | p[1] << 8 | p[2] << 16) : (p[3] | p[2] << 8 | p[1] << 16);
+			px.push_back(long(v & 0xFFFFFF));
+		}
+	}
+	return px;
+}
+
+}  // namespace
+
+TEST(WindowX11, IdleBeforeOpenAndABadParentAreHarmless)
+{
+	WindowX11 w(Coord2D(300, 200));
+	w.pump();
+	EXPECT_EQ(w.open(nullptr), -1);
+	EXPECT_EQ(w.open(reinterpret_cast<void *>(uintptr_t(0x7FFFFF0))), -1) << "no such window";
+	w.pump();
+	HostWindow host;
+	EXPECT_EQ(w.open(host.handle()), 0);
+	EXPECT_EQ(host.children(), std::vector<Window>{Window(w.get_x_window())});
+	w.close();
+	EXPECT_TRUE(host.children().empty());
+}
+
+TEST(WindowX11, ScreenshotEqualsTheOffscreenRenderingAtBothScales)
+{
+	for (const int scale : {1, 2})
+	{
+		HostWindow host(50, 40, unsigned(300 * scale), unsigned(200 * scale));
+		WindowX11 xw(Coord2D(300, 200), scale);
+		Scene xs(xw, scale);
+		WindowOffscreen mw(Coord2D(300, 200), scale);
+		Scene ms(mw, scale);
+		for (Scene *s : {&xs, &ms})
+		{
+			s->knob.set_val_auto(0.3, 200);
+		}
+		ASSERT_EQ(xw.open(host.handle()), 0);
+		ASSERT_EQ(mw.open(nullptr), 0);
+		pump_until(xw, [&] { return !xw.has_invalid_zone(); });
+		mw.serve(0);
+		int32_t w = 0;
+		int32_t h = 0;
+		const std::vector<long> shot = xwd_pixels(xw.get_x_window(), w, h);
+		ASSERT_EQ(w, 300 * scale);
+		ASSERT_EQ(h, 200 * scale);
+		size_t diffs = 0;
+		for (int32_t y = 0; y < h; ++y)
+		{
+			for (int32_t x = 0; x < w; ++x)
+			{
+				diffs += (shot[size_t(y * w + x)] != mw.use_screen().at(x, y).to_long()) ? 1 : 0;
+			}
+		}
+		EXPECT_EQ(diffs, 0u) << "scale " << scale;
+	}
+}
+
+TEST(WindowX11, XdotoolDragsAKnobAndThePointerComesBack)
+{
+	HostWindow host(50, 40);
+	WindowX11 w(Coord2D(300, 200));
+	Scene s(w, 1);
+	ASSERT_EQ(w.open(host.handle()), 0);
+	pump_until(w, [&] { return !w.has_invalid_zone(); });
+	// The knob's centre on screen: host origin + knob position.
+	xdotool("mousemove --sync 130 140 mousedown 1");
+	ASSERT_TRUE(pump_until(w, [&] { return w.get_mouse_capturer() == &s.knob; }));
+	for (int i = 0; i < 5; ++i)
+	{
+		xdotool("mousemove_relative -- 0 -10");
+		pump_until(w, [] { return false; }, 0.05);
+	}
+	xdotool("mouseup 1");
+	ASSERT_TRUE(pump_until(w, [&] { return w.get_timer_list().empty() && w.get_mouse_capturer() == nullptr; }));
+	EXPECT_NEAR(s.knob.get_val(), 50 / 200.0, 0.03) << "50 px up of a 200 px knob";
+	EXPECT_FALSE(s.listener._values.empty());
+
+	Window root;
+	Window child;
+	int rx = 0;
+	int ry = 0;
+	int wx;
+	int wy;
+	unsigned mask;
+	XQueryPointer(host.dpy, DefaultRootWindow(host.dpy), &root, &child, &rx, &ry, &wx, &wy, &mask);
+	EXPECT_EQ(rx, 130);
+	EXPECT_EQ(ry, 140) << "back where the drag started";
+}
+
+TEST(WindowX11, SurvivesOpenTwiceAParentDestroyedFirstAndCloseMidDrag)
+{
+	int (*before)(Display *, XErrorEvent *) = XSetErrorHandler(nullptr);
+	XSetErrorHandler(before);
+	HostWindow host;
+	WindowX11 w(Coord2D(300, 200));
+	Scene s(w, 1);
+	ASSERT_EQ(w.open(host.handle()), 0);
+	const unsigned long first = w.get_x_window();
+	EXPECT_EQ(w.open(host.handle()), 0);
+	EXPECT_EQ(w.get_x_window(), first) << "the same parent keeps its window";
+	HostWindow other(500, 40);
+	ASSERT_EQ(w.open(other.handle()), 0);
+	EXPECT_TRUE(host.children().empty()) << "moved to the new parent, not reparented";
+	EXPECT_EQ(other.children().size(), 1u);
+
+	// Closing in the middle of a drag gives the pointer back.
+	xdotool("mousemove --sync 580 140 mousedown 1");
+	ASSERT_TRUE(pump_until(w, [&] { return w.is_cursor_hidden(); }));
+	w.close();
+	xdotool("mouseup 1");
+	EXPECT_FALSE(w.is_cursor_hidden());
+	EXPECT_TRUE(other.children().empty());
+
+	ASSERT_EQ(w.open(other.handle()), 0);
+	pump_until(w, [&] { return !w.has_invalid_zone(); });
+	other.destroy();
+	ASSERT_TRUE(pump_until(w, [&] { return w.is_gone(); }));
+	s.knob.set_val_auto(0.9, 200);
+	w.pump();
+	w.close();
+	int (*after)(Display *, XErrorEvent *) = XSetErrorHandler(nullptr);
+	XSetErrorHandler(after);
+	EXPECT_EQ(after, before) << "the host's error handler is back";
+}
+
+TEST(WindowX11, MenusAndTextEntryOpenAsPopUpsAndAnswerThePointerAndKeys)
+{
+	HostWindow host(50, 40);
+	WindowX11 w(Coord2D(300, 200));
+	Scene s(w, 1);
+	ASSERT_EQ(w.open(host.handle()), 0);
+	pump_until(w, [&] { return !w.has_invalid_zone(); });
+
+	// Typing into the text box: the entry takes the keyboard, then gives it back.
+	xdotool("mousemove --sync 250 68 click 1");
+	ASSERT_TRUE(pump_until(w, [&] { return w.use_text_line_editor()->is_running(); }));
+	xdotool("type --delay 20 120.5");
+	xdotool("key Return");
+	ASSERT_TRUE(pump_until(w, [&] { return !w.use_text_line_editor()->is_running(); }));
+	EXPECT_EQ(s.text.get_text(), "120.5");
+	EXPECT_EQ(XGrabKeyboard(host.dpy, host.win, False, GrabModeAsync, GrabModeAsync, CurrentTime), GrabSuccess)
+	    << "nobody holds the keyboard";
+	XUngrabKeyboard(host.dpy, CurrentTime);
+
+	// A menu opened from a click chooses on the release of a later click.
+	struct Act : MenuListenerInterface
+	{
+		int n = 0;
+		int32_t do_act() override
+		{
+			return ++n, 0;
+		}
+	} act;
+	MenuItem first("First");
+	MenuItem second("Second");
+	second.set_listener(&act);
+	MenuList menu;
+	menu.push_back(first);
+	menu.push_back(second);
+	xdotool("mousemove --sync 100 100");
+	pump_until(w, [] { return false; }, 0.05);
+	MenuRequest request(menu, Coord2D(0, 0));
+	ASSERT_EQ(s.knob.send_message(request), 0);
+	w.pump();
+	const MenuView &view = static_cast<MenuPopup *>(w.use_menu())->use_view();
+	ASSERT_TRUE(view.is_open());
+	const Rect row = view.use_level(0)._rows[1] + Coord2D(view.use_level(0)._frame._x0, view.use_level(0)._frame._y0);
+	EXPECT_EQ(view.use_level(0)._frame._x0, 100) << "at the pointer";
+	xdotool("mousemove --sync " + std::to_string((row._x0 + row._x1) / 2) + " " + std::to_string((row._y0 + row._y1) / 2) +
+	        " click 1");
+	ASSERT_TRUE(pump_until(w, [&] { return act.n == 1; }));
+	EXPECT_FALSE(view.is_open());
+}
