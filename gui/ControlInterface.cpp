@@ -29,6 +29,14 @@ ControlInterface::ControlInterface(const Coord2D &coord, EventListenerInterface 
 	set_listener(listener_ptr);
 }
 
+ControlInterface::~ControlInterface()
+{
+	if (_group_ptr != nullptr)
+	{
+		_group_ptr->forget(*this);
+	}
+}
+
 int32_t ControlInterface::send_message(MessageInterface &m)
 {
 	const bool was_in_dispatch = _in_dispatch;

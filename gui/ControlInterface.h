@@ -36,6 +36,8 @@ public:
 
 	ControlInterface() = default;
 	ControlInterface(const Coord2D &coord, EventListenerInterface *listener_ptr, double val, const Coord2D &box_size);
+	// Leaves its group, which must not dispatch to it any more.
+	~ControlInterface() override;
 	ControlInterface(const ControlInterface &) = delete;
 	ControlInterface &operator=(const ControlInterface &) = delete;
 

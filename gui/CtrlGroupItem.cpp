@@ -12,7 +12,7 @@ int CtrlGroupItem::push_back(ControlInterface &ctrl)
 {
 	ctrl.set_group(this);
 	_ctrls.push_back(&ctrl);
-	_changed = true;
+	++_generation;
 	ctrl.refresh_coord(get_coord2D() + ctrl.get_rel_coord());
 	ShowObject show(MessageDown::BROADCAST, is_shown());
 	ctrl.send_message(show);
@@ -25,7 +25,7 @@ int CtrlGroupItem::erase(int index)
 	{
 		ControlInterface &ctrl = *_ctrls[size_t(index)];
 		_ctrls.erase(_ctrls.begin() + index);
-		_changed = true;
+		++_generation;
 		ShowObject hide(MessageDown::BROADCAST, false);
 		ctrl.send_message(hide);
 		ctrl.set_group(nullptr);
@@ -39,14 +39,24 @@ int CtrlGroupItem::erase(const ControlInterface &ctrl)
 	return (it == _ctrls.end()) ? get_nbr_controls() : erase(int(it - _ctrls.begin()));
 }
 
+void CtrlGroupItem::forget(const ControlInterface &ctrl)
+{
+	const auto it = std::find(_ctrls.begin(), _ctrls.end(), &ctrl);
+	if (it != _ctrls.end())
+	{
+		_ctrls.erase(it);
+		++_generation;
+	}
+}
+
 void CtrlGroupItem::invalidate()
 {
 	if (!is_shown())
 	{
 		return;
 	}
-	_changed = false;
-	for (size_t i = 0; i < _ctrls.size() && !_changed; ++i)
+	const uint32_t gen = _generation;
+	for (size_t i = 0; i < _ctrls.size() && gen == _generation; ++i)
 	{
 		_ctrls[i]->refresh_display();
 	}
@@ -83,8 +93,8 @@ int32_t CtrlGroupItem::do_send_message(MessageInterface &m)
 		return 0;
 	}
 	int32_t ret = 0;
-	_changed = false;
-	for (size_t i = 0; i < _ctrls.size() && !_changed; ++i)
+	const uint32_t gen = _generation;
+	for (size_t i = 0; i < _ctrls.size() && gen == _generation; ++i)
 	{
 		ControlInterface &ctrl = *_ctrls[i];
 		const Rect box = ctrl.get_box() + (ctrl.get_rel_coord() + get_coord2D());

@@ -17,6 +17,8 @@ public:
 	int push_back(ControlInterface &ctrl);
 	int erase(int index);
 	int erase(const ControlInterface &ctrl);
+	// Takes a control out without telling it (it is being destroyed).
+	void forget(const ControlInterface &ctrl);
 	int get_nbr_controls() const noexcept
 	{
 		return int(_ctrls.size());
@@ -29,7 +31,9 @@ public:
 
 private:
 	std::deque<ControlInterface *> _ctrls;
-	bool _changed = false;
+	// Counts changes of the list, so that a walk over it stops when a handler
+	// changed it (nested walks cannot reset it).
+	uint32_t _generation = 0;
 };
 
 }  // namespace ruvava

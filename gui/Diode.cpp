@@ -10,14 +10,6 @@
 namespace ruvava
 {
 
-void Diode::set_frame_pic(int index, const Picture &pic)
-{
-	if (index >= 0 && size_t(index) < _frames.size())
-	{
-		_frames[size_t(index)] = {pic, true};
-	}
-}
-
 void Diode::start_anim()
 {
 	_animating = true;
@@ -73,19 +65,8 @@ int32_t Diode::notify(Notify &m)
 
 int32_t Diode::redraw(Redraw &m)
 {
-	if (_graduation._present)
-	{
-		draw_pic(m, _graduation._pic, get_coord());
-	}
-	const double p = _animating ? _pos : ((get_val() >= 0.5) ? 1 : 0);
-	if (const Picture *frame_ptr = use_frame(_frames, p))
-	{
-		draw_pic(m, *frame_ptr, get_coord());
-	}
-	if (_selection._present)
-	{
-		draw_pic(m, _selection._pic, get_coord());
-	}
+	// An LED draws no top layer.
+	draw_layers(m, _animating ? _pos : ((get_val() >= 0.5) ? 1 : 0), true, false);
 	return 0;
 }
 

@@ -2,29 +2,16 @@
 // between its frames.
 #pragma once
 
-#include "gui/ControlInterface.h"
-
-#include <vector>
+#include "gui/FramedControl.h"
 
 namespace ruvava
 {
 
-class Diode : public ControlInterface
+class Diode : public FramedControl
 {
 public:
-	void set_graduation_pic(const Picture &pic)
-	{
-		_graduation = {pic, true};
-	}
-	void set_selection_pic(const Picture &pic)
-	{
-		_selection = {pic, true};
-	}
-	void set_nbr_frames(int nbr)
-	{
-		_frames.resize(size_t(std::max(nbr, 0)));
-	}
-	void set_frame_pic(int index, const Picture &pic);
+	Diode() : FramedControl(0, 0) {}
+
 	void set_attack_transition_time(double t) noexcept
 	{
 		_attack = t;
@@ -52,9 +39,6 @@ public:
 private:
 	void update_position(double now);
 
-	ButtonFrame _graduation;
-	ButtonFrame _selection;
-	std::vector<ButtonFrame> _frames;
 	double _attack = 0;
 	double _release = 0;
 	double _refresh = 0;

@@ -75,7 +75,8 @@ int32_t Fader::press(const MouseClick &m)
 
 void Fader::move_dragging(const Coord2D &pos)
 {
-	_pot.drag_record_mouse_move(along(pos), across(pos), (_mouse_amp >= 0) ? _mouse_amp : _amplitude, _xy_rate);
+	_pot.drag_record_mouse_move(along(pos), across(pos), drag_range((_mouse_amp >= 0) ? _mouse_amp : _amplitude),
+	                            _xy_rate);
 	drag_now();
 	_pot.set_mouse_release_pos(button_pos_at(get_val()));
 }

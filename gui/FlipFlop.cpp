@@ -10,14 +10,6 @@
 namespace ruvava
 {
 
-void FlipFlop::set_frame_pic(int index, const Picture &pic)
-{
-	if (index >= 0 && size_t(index) < _frames.size())
-	{
-		_frames[size_t(index)] = {pic, true};
-	}
-}
-
 void FlipFlop::start_anim()
 {
 	_start = sys::get_time_stamp();
@@ -37,19 +29,7 @@ int32_t FlipFlop::redraw(Redraw &m)
 	}
 	const double p = (_timer_id >= 0) ? _pos : rounded_val();
 	_drawn = rounded_val();
-	if (_graduation._present)
-	{
-		draw_pic(m, _graduation._pic, get_coord());
-	}
-	if (const Picture *frame_ptr = use_frame(_frames, p))
-	{
-		draw_pic(m, *frame_ptr, get_coord());
-	}
-	if (_selection._present)
-	{
-		draw_pic(m, _selection._pic, get_coord());
-	}
-	redraw_top_layer(m);
+	draw_layers(m, p, true, true);
 	return 0;
 }
 

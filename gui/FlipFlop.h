@@ -2,31 +2,16 @@
 // through its frames.
 #pragma once
 
-#include "gui/ControlInterface.h"
-
-#include <vector>
+#include "gui/FramedControl.h"
 
 namespace ruvava
 {
 
-class FlipFlop : public ControlInterface
+class FlipFlop : public FramedControl
 {
 public:
-	FlipFlop() : _frames(2) {}
+	FlipFlop() : FramedControl(2, 1) {}
 
-	void set_graduation_pic(const Picture &pic)
-	{
-		_graduation = {pic, true};
-	}
-	void set_selection_pic(const Picture &pic)
-	{
-		_selection = {pic, true};
-	}
-	void set_nbr_frames(int nbr)
-	{
-		_frames.resize(size_t(std::max(nbr, 1)));
-	}
-	void set_frame_pic(int index, const Picture &pic);
 	// Seconds from one state to the other; 0 jumps.
 	void set_transition_time(double t) noexcept
 	{
@@ -50,9 +35,6 @@ private:
 		return (get_val() >= 0.5) ? 1 : 0;
 	}
 
-	ButtonFrame _graduation;
-	ButtonFrame _selection;
-	std::vector<ButtonFrame> _frames;
 	double _transition = 0;
 	bool _undirect = false;
 	double _pos = 0;

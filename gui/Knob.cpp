@@ -125,7 +125,7 @@ int32_t Knob::press(const MouseClick &m)
 
 void Knob::move_dragging(const Coord2D &pos)
 {
-	_pot.drag_record_mouse_move(-pos._y, pos._x, _height, _xy_rate);
+	_pot.drag_record_mouse_move(-pos._y, pos._x, drag_range(_height), _xy_rate);
 	drag_now();
 }
 

@@ -311,7 +311,13 @@ void MenuView::render(int index, RenderingBufferInterface &buf) const
 	for (size_t r = 0; r < lv._rows.size(); ++r)
 	{
 		const Rect &box = lv._rows[r];
-		const MenuNodeInterface &node = *lv._list_ptr->use_node(int(r));
+		// The list may have shrunk since the menu opened.
+		const MenuNodeInterface *node_ptr = lv._list_ptr->use_node(int(r));
+		if (node_ptr == nullptr)
+		{
+			continue;
+		}
+		const MenuNodeInterface &node = *node_ptr;
 		const std::string label = label_of(node);
 		const auto *delim_ptr = dynamic_cast<const MenuDelimiter *>(&node);
 		if (delim_ptr != nullptr && label.empty())

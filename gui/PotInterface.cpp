@@ -70,6 +70,7 @@ int32_t PotInterface::mouse_click(MouseClick &m)
 		if (is_enable() && (_pot.get_mode() == PotBehaviour::Mode_IDLE || _released))
 		{
 			stop_user_action();
+			_fine = (m.get_alt_keys() & AltKeys_SHIFT) != 0;
 			_button_down = (press(m) == 0);
 		}
 		return 0;

@@ -21,6 +21,9 @@ public:
 		PicFlag_ARROW = 8
 	};
 
+	// A drag started with Shift held moves this many times more finely.
+	static constexpr int32_t FINE_FACTOR = 10;
+
 	PotInterface() : _pot(*this) {}
 
 	virtual void set_graduation_pic(const Picture &pic);
@@ -68,6 +71,11 @@ protected:
 	{
 		_pic_flags = present ? (_pic_flags | flag) : (_pic_flags & ~flag);
 	}
+	// The mouse travel for the whole range in this drag.
+	int32_t drag_range(int32_t range) const noexcept
+	{
+		return _fine ? range * FINE_FACTOR : range;
+	}
 	// The arrow shows while dragging with the button still down.
 	bool shows_arrow() const noexcept
 	{
@@ -86,6 +94,7 @@ private:
 	std::vector<double> _notches;
 	bool _button_down = false;
 	bool _released = false;
+	bool _fine = false;
 	double _attraction_speed = 0;
 	Coord2D _click_pos;
 };

@@ -363,6 +363,7 @@ void PumpedWindow::end_capture()
 void PumpedWindow::reset_pump()
 {
 	_timer_syncs.clear();
+	forget_timers();
 	_dirty.clear();
 	_buttons = 0;
 	_press_time = -1;

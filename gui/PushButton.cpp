@@ -8,29 +8,9 @@
 namespace ruvava
 {
 
-void PushButton::set_frame_pic(int index, const Picture &pic)
-{
-	if (index >= 0 && size_t(index) < _frames.size())
-	{
-		_frames[size_t(index)] = {pic, true};
-	}
-}
-
 int32_t PushButton::redraw(Redraw &m)
 {
-	if (_graduation._present)
-	{
-		draw_pic(m, _graduation._pic, get_coord());
-	}
-	if (const Picture *frame_ptr = use_frame(_frames, _pos))
-	{
-		draw_pic(m, *frame_ptr, get_coord());
-	}
-	if (is_activated() && _selection._present)
-	{
-		draw_pic(m, _selection._pic, get_coord());
-	}
-	redraw_top_layer(m);
+	draw_layers(m, _pos, is_activated(), true);
 	return 0;
 }
 

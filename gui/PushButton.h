@@ -2,31 +2,16 @@
 // frames without changing its value.
 #pragma once
 
-#include "gui/ControlInterface.h"
-
-#include <vector>
+#include "gui/FramedControl.h"
 
 namespace ruvava
 {
 
-class PushButton : public ControlInterface
+class PushButton : public FramedControl
 {
 public:
-	PushButton() : _frames(2) {}
+	PushButton() : FramedControl(2, 1) {}
 
-	void set_graduation_pic(const Picture &pic)
-	{
-		_graduation = {pic, true};
-	}
-	void set_selection_pic(const Picture &pic)
-	{
-		_selection = {pic, true};
-	}
-	void set_nbr_frames(int nbr)
-	{
-		_frames.resize(size_t(std::max(nbr, 1)));
-	}
-	void set_frame_pic(int index, const Picture &pic);
 	void set_transition_time(double t) noexcept
 	{
 		_transition = t;
@@ -43,9 +28,6 @@ public:
 	int32_t notify(Notify &m) override;
 
 private:
-	ButtonFrame _graduation;
-	ButtonFrame _selection;
-	std::vector<ButtonFrame> _frames;
 	double _transition = 0.1;
 	double _pos = 0;
 	double _start = 0;

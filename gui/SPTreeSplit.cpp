@@ -16,7 +16,7 @@ void SPTreeSplit::adopt(SPTreeNodeInterface &node)
 	refresh_child_coord();
 	ShowObject show(MessageDown::BROADCAST, is_shown());
 	node.send_message(show);
-	_changed = true;
+	++_generation;
 }
 
 int SPTreeSplit::push_back(SPTreeNodeInterface &node, int32_t size)
@@ -43,7 +43,7 @@ int SPTreeSplit::erase(int index)
 	{
 		_subdivs.erase(_subdivs.begin() + index);
 		refresh_child_coord();
-		_changed = true;
+		++_generation;
 	}
 	return get_nbr_subdivs();
 }
@@ -119,8 +119,8 @@ int32_t SPTreeSplit::do_send_message(MessageInterface &m)
 	const Rect &dest = down_ptr->get_dest_rect();
 	const int i0 = get_subdiv_index_by_coord(Coord2D(dest._x0, dest._y0));
 	const int i1 = get_subdiv_index_by_coord(Coord2D(dest._x1, dest._y1));
-	_changed = false;
-	for (int i = i0; i <= i1 && !_changed; ++i)
+	const uint32_t gen = _generation;
+	for (int i = i0; i <= i1 && gen == _generation; ++i)
 	{
 		_subdivs[size_t(i)].get_node().send_message(m);
 	}

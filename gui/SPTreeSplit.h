@@ -81,7 +81,9 @@ private:
 
 	Type _type = Type_UNDEFINED;
 	std::deque<SPTreeSubdiv> _subdivs;
-	bool _changed = false;
+	// Counts changes of the slices, so that a walk over them stops when a
+	// handler changed them (nested walks cannot reset it).
+	uint32_t _generation = 0;
 };
 
 }  // namespace ruvava

@@ -1,40 +1,31 @@
 // A control of n states, each with its own clickable picture.
 #pragma once
 
-#include "gui/ControlInterface.h"
-
-#include <vector>
+#include "gui/FramedControl.h"
 
 namespace ruvava
 {
 
-class Switch : public ControlInterface
+class Switch : public FramedControl
 {
 public:
-	Switch() : _buttons(2) {}
+	Switch() : FramedControl(2, 1) {}
 
-	void set_graduation_pic(const Picture &pic)
-	{
-		_graduation = {pic, true};
-	}
-	void set_selection_pic(const Picture &pic)
-	{
-		_selection = {pic, true};
-	}
+	// One picture per state, each clickable.
 	void set_nbr_buttons(int nbr)
 	{
-		_buttons.resize(size_t(std::max(nbr, 1)));
+		set_nbr_frames(nbr);
 	}
-	void set_button_pic(int index, const Picture &pic);
+	void set_button_pic(int index, const Picture &pic)
+	{
+		set_frame_pic(index, pic);
+	}
 
 	void stop_user_action() override;
 	int32_t redraw(Redraw &m) override;
 	int32_t mouse_click(MouseClick &m) override;
 
 private:
-	ButtonFrame _graduation;
-	ButtonFrame _selection;
-	std::vector<ButtonFrame> _buttons;
 	bool _captured = false;
 };
 

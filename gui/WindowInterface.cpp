@@ -99,11 +99,11 @@ void WindowInterface::split_redraw(const Rect &r)
 void WindowInterface::capture_mouse(MessageHandlerInterface &h, MouseCapture::TrackingType type,
                                     const Coord2D *origin_ptr)
 {
-	if (_capturer_ptr == &h)
+	// Capturing again changes only how the pointer is tracked.
+	if (_capturer_ptr != &h)
 	{
-		return;
+		release_mouse();
 	}
-	release_mouse();
 	_capturer_ptr = &h;
 	_capture_type = type;
 	_org_mouse_pos = (type == MouseCapture::TrackingType_RELATIVE && origin_ptr != nullptr) ? *origin_ptr : Coord2D();

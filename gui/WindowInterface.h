@@ -144,6 +144,11 @@ protected:
 	virtual void resize() {}
 	// The owned objects go before the derived window does.
 	void delete_owned();
+	// Every timer stops at once (the window's view is going).
+	void forget_timers() noexcept
+	{
+		_timers.clear();
+	}
 	// A window being destroyed tells nobody: the trees and the capturer may
 	// already be gone.
 	void forget_trees() noexcept;

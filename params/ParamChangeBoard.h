@@ -15,6 +15,8 @@ namespace rivo
 
 class ParamChangeBoard
 {
+	static_assert(std::atomic<uint64_t>::is_always_lock_free, "posting must never lock");
+
 public:
 	explicit ParamChangeBoard(int nbr_params)
 	: _nbr(nbr_params > 0 ? nbr_params : 0),

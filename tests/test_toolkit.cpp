@@ -277,6 +277,47 @@ TEST(WindowMouse, RelativeCaptureSendsOffsetsAndHoldsThePointerAtItsOrigin)
 	EXPECT_FALSE(s.win.is_cursor_hidden());
 }
 
+namespace
+{
+
+// A window whose pointer moves come back later as motion events, as on X11.
+class EchoWindow : public WindowOffscreen
+{
+public:
+	using WindowOffscreen::WindowOffscreen;
+
+protected:
+	bool do_move_pointer(const Coord2D &dev) override
+	{
+		WindowOffscreen::do_move_pointer(dev);
+		return true;
+	}
+};
+
+}  // namespace
+
+TEST(WindowMouse, MotionsQueuedBeforeThePointersReturnCountFromWhereItWas)
+{
+	FakeClock clock;
+	EchoWindow win(Coord2D(300, 100));
+	CtrlGroupItem group;
+	std::vector<std::string> log;
+	ProbeControl probe("p", Rect(0, 0, 300, 100), log);
+	win.set_ctrl_group_root(&group);
+	group.push_back(probe);
+	ASSERT_EQ(win.open(nullptr), 0);
+	win.mouse_down(Coord2D(180, 40), MouseState_PRIMARY, 0, 1.0);
+	ASSERT_EQ(probe.capture_mouse(MouseCapture::TrackingType_RELATIVE), 0);
+	log.clear();
+	win.mouse_moved(Coord2D(183, 36), MouseState_PRIMARY);
+	win.mouse_moved(Coord2D(185, 33), MouseState_PRIMARY);
+	win.mouse_moved(Coord2D(180, 40), MouseState_PRIMARY);
+	win.mouse_moved(Coord2D(181, 40), MouseState_PRIMARY);
+	EXPECT_EQ(log, (std::vector<std::string>{"p:move:3,-4", "p:move:2,-3", "p:move:1,0"}))
+	    << "the second motion was queued before the return, the third is its echo";
+	EXPECT_EQ(win.get_nbr_pointer_moves(), 2) << "one return per echo";
+}
+
 TEST(WindowMouse, RelativeCaptureAtScaleTwoKeepsSinglePixelMoves)
 {
 	Scene s(2);

@@ -7,6 +7,7 @@
 
 #include "gui/BackgroundItem.h"
 #include "gui/CtrlGroupItem.h"
+#include "gui/Diode.h"
 #include "gui/FontFactory.h"
 #include "gui/Knob.h"
 #include "gui/MenuItem.h"
@@ -14,10 +15,12 @@
 #include "gui/MenuPopup.h"
 #include "gui/MenuRequest.h"
 #include "gui/PicData24.h"
+#include "gui/PushButton.h"
 #include "gui/TextBox.h"
 #include "gui/TextLineEditorInterface.h"
 #include "gui/WindowOffscreen.h"
 #include "gui/x11/WindowX11.h"
+#include "gui/x11/X11ErrorTrap.h"
 #include "support/ToolkitBench.h"
 #include "support/XvfbServer.h"
 
@@ -63,6 +66,10 @@ struct HostWindow
 	HostWindow(int x = 50, int y = 40, unsigned w = 400, unsigned h = 300)
 	{
 		dpy = XOpenDisplay(nullptr);
+		if (dpy == nullptr)
+		{
+			throw std::runtime_error("no X server: install xvfb, or set DISPLAY");
+		}
 		win = XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), x, y, w, h, 0, 0, 0x202020);
 		XMapWindow(dpy, win);
 		XSync(dpy, False);
@@ -74,6 +81,37 @@ struct HostWindow
 			XDestroyWindow(dpy, win);
 		}
 		XCloseDisplay(dpy);
+	}
+	Coord2D pointer() const
+	{
+		Window root;
+		Window child;
+		int rx = 0;
+		int ry = 0;
+		int wx;
+		int wy;
+		unsigned mask;
+		XQueryPointer(dpy, DefaultRootWindow(dpy), &root, &child, &rx, &ry, &wx, &wy, &mask);
+		return Coord2D(rx, ry);
+	}
+	// Whether another client can take the pointer within the wait (the X
+	// server may still be processing our last requests).
+	bool pointer_free(double wait = 1.0) const
+	{
+		const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(wait);
+		do
+		{
+			const bool ok = XGrabPointer(dpy, DefaultRootWindow(dpy), False, ButtonPressMask, GrabModeAsync,
+			                             GrabModeAsync, 0, 0, CurrentTime) == GrabSuccess;
+			XUngrabPointer(dpy, CurrentTime);
+			XSync(dpy, False);
+			if (ok)
+			{
+				return true;
+			}
+			std::this_thread::sleep_for(std::chrono::milliseconds(10));
+		} while (std::chrono::steady_clock::now() < end);
+		return false;
 	}
 	void *handle() const
 	{
@@ -139,7 +177,23 @@ Picture gradient_picture(int32_t w, int32_t h)
 	return Picture(datas.back().get());
 }
 
-// A background, a knob with a spot and a text box, in any window.
+// Opens its menu when its push button fires; counts its LED's ticks.
+struct SceneListener : DefaultEventListener
+{
+	MenuList *_menu_ptr = nullptr;
+	int _ticks = 0;
+	void send_custom_event(long id, void *) override
+	{
+		if (id == 0 && _menu_ptr != nullptr)
+		{
+			MenuRequest request(*_menu_ptr, Coord2D(0, 0));
+			use_ci()->send_message(request);
+		}
+		_ticks += (id == 2) ? 1 : 0;
+	}
+};
+
+// A background, a knob with a spot, a text box, an LED and a push button, in any window.
 struct Scene
 {
 	Scene(WindowInterface &win, int scale)
@@ -164,13 +218,25 @@ struct Scene
 		text.set_editable(true);
 		text.set_rel_coord(Coord2D(180, 20));
 		group.push_back(text);
+		led.set_box(Rect(0, 0, 10, 10));
+		led.set_time_refresh(0.02);
+		led.set_listener(&events);
+		led.set_rel_coord(Coord2D(280, 180));
+		group.push_back(led);
+		button.set_box(Rect(0, 0, 30, 20));
+		button.set_listener(&events);
+		button.set_rel_coord(Coord2D(200, 150));
+		group.push_back(button);
 		win.set_sys_font(&sys_font(scale));
 	}
 	BackgroundItem bkg;
 	CtrlGroupItem group;
 	Knob knob;
 	TextBox text;
+	Diode led;
+	PushButton button;
 	RecordingListener listener;
+	SceneListener events;
 };
 
 // The pixels of a window as xwd saves them, as 0xRRGGBB.
@@ -280,22 +346,17 @@ TEST(WindowX11, XdotoolDragsAKnobAndThePointerComesBack)
 	{
 		xdotool("mousemove_relative -- 0 -10");
 		pump_until(w, [] { return false; }, 0.05);
+		EXPECT_EQ(host.pointer(), Coord2D(130, 140)) << "held at the origin during the drag";
 	}
+	EXPECT_TRUE(w.is_cursor_hidden());
 	xdotool("mouseup 1");
-	ASSERT_TRUE(pump_until(w, [&] { return w.get_timer_list().empty() && w.get_mouse_capturer() == nullptr; }));
+	ASSERT_TRUE(pump_until(w, [&] {
+		return s.knob.use_behaviour().get_mode() == PotBehaviour::Mode_IDLE && w.get_mouse_capturer() == nullptr;
+	}));
 	EXPECT_NEAR(s.knob.get_val(), 50 / 200.0, 0.03) << "50 px up of a 200 px knob";
 	EXPECT_FALSE(s.listener._values.empty());
 
-	Window root;
-	Window child;
-	int rx = 0;
-	int ry = 0;
-	int wx;
-	int wy;
-	unsigned mask;
-	XQueryPointer(host.dpy, DefaultRootWindow(host.dpy), &root, &child, &rx, &ry, &wx, &wy, &mask);
-	EXPECT_EQ(rx, 130);
-	EXPECT_EQ(ry, 140) << "back where the drag started";
+	EXPECT_EQ(host.pointer(), Coord2D(130, 140)) << "back where the drag started";
 }
 
 TEST(WindowX11, SurvivesOpenTwiceAParentDestroyedFirstAndCloseMidDrag)
@@ -313,13 +374,18 @@ TEST(WindowX11, SurvivesOpenTwiceAParentDestroyedFirstAndCloseMidDrag)
 	ASSERT_EQ(w.open(other.handle()), 0);
 	EXPECT_TRUE(host.children().empty()) << "moved to the new parent, not reparented";
 	EXPECT_EQ(other.children().size(), 1u);
+	const int ticks = s.events._ticks;
+	EXPECT_TRUE(pump_until(w, [&] { return s.events._ticks > ticks + 3; })) << "the LED's timer runs on";
 
-	// Closing in the middle of a drag gives the pointer back.
+	// Closing in the middle of a drag gives the pointer back at the drag's origin.
 	xdotool("mousemove --sync 580 140 mousedown 1");
 	ASSERT_TRUE(pump_until(w, [&] { return w.is_cursor_hidden(); }));
+	xdotool("mousemove_relative -- 0 -30");
+	pump_until(w, [] { return false; }, 0.05);
 	w.close();
 	xdotool("mouseup 1");
 	EXPECT_FALSE(w.is_cursor_hidden());
+	EXPECT_EQ(other.pointer(), Coord2D(580, 140));
 	EXPECT_TRUE(other.children().empty());
 
 	ASSERT_EQ(w.open(other.handle()), 0);
@@ -364,21 +430,58 @@ TEST(WindowX11, MenusAndTextEntryOpenAsPopUpsAndAnswerThePointerAndKeys)
 	} act;
 	MenuItem first("First");
 	MenuItem second("Second");
-	second.set_listener(&act);
 	MenuList menu;
 	menu.push_back(first);
 	menu.push_back(second);
-	xdotool("mousemove --sync 100 100");
-	pump_until(w, [] { return false; }, 0.05);
-	MenuRequest request(menu, Coord2D(0, 0));
-	ASSERT_EQ(s.knob.send_message(request), 0);
-	w.pump();
+	s.events._menu_ptr = &menu;
+	second.set_listener(&act);
+	first.set_listener(&act);
+	xdotool("mousemove --sync 260 200 click 1");
 	const MenuView &view = static_cast<MenuPopup *>(w.use_menu())->use_view();
-	ASSERT_TRUE(view.is_open());
+	ASSERT_TRUE(pump_until(w, [&] { return view.is_open(); }));
+	pump_until(w, [] { return false; }, 0.1);
+	EXPECT_TRUE(view.is_open()) << "the release of the opening click chooses nothing";
+	EXPECT_EQ(act.n, 0);
+	EXPECT_EQ(view.use_level(0)._frame._x0, 260) << "at the pointer";
 	const Rect row = view.use_level(0)._rows[1] + Coord2D(view.use_level(0)._frame._x0, view.use_level(0)._frame._y0);
-	EXPECT_EQ(view.use_level(0)._frame._x0, 100) << "at the pointer";
 	xdotool("mousemove --sync " + std::to_string((row._x0 + row._x1) / 2) + " " + std::to_string((row._y0 + row._y1) / 2) +
 	        " click 1");
 	ASSERT_TRUE(pump_until(w, [&] { return act.n == 1; }));
 	EXPECT_FALSE(view.is_open());
+	EXPECT_TRUE(host.pointer_free()) << "the menu gave the pointer back";
+
+	// The host destroys its window while a menu is open: the grab goes too.
+	xdotool("mousemove --sync 260 200 click 1");
+	ASSERT_TRUE(pump_until(w, [&] { return view.is_open(); }));
+	EXPECT_FALSE(host.pointer_free(0));
+	host.destroy();
+	ASSERT_TRUE(pump_until(w, [&] { return w.is_gone(); }));
+	EXPECT_FALSE(view.is_open());
+	EXPECT_TRUE(host.pointer_free());
+}
+
+TEST(X11ErrorTrap, CountsItsOwnConnectionsErrorsAndPassesOthersOn)
+{
+	static int host_errors = 0;
+	const auto host_handler = [](Display *, XErrorEvent *) {
+		++host_errors;
+		return 0;
+	};
+	int (*before)(Display *, XErrorEvent *) = XSetErrorHandler(host_handler);
+	HostWindow host;
+	Display *ours = XOpenDisplay(nullptr);
+	ASSERT_NE(ours, nullptr);
+	{
+		X11ErrorTrap trap(ours);
+		XMapWindow(ours, 0x7FFFFF1);
+		trap.sync();
+		EXPECT_EQ(trap.get_nbr_errors(), 1);
+		EXPECT_EQ(trap.get_bad_window(), XID(0x7FFFFF1));
+		XMapWindow(host.dpy, 0x7FFFFF2);
+		XSync(host.dpy, False);
+		EXPECT_EQ(host_errors, 1) << "the host's error went to the host's handler";
+		EXPECT_EQ(trap.get_nbr_errors(), 1);
+	}
+	EXPECT_EQ(XSetErrorHandler(before), host_handler) << "the host's handler is back";
+	XCloseDisplay(ours);
 }

@@ -13,7 +13,6 @@ class MenuX11::_Impl
 public:
 	X11View *_view_ptr = nullptr;
 	std::vector<std::unique_ptr<X11Popup>> _levels;
-	bool _grab_pending = false;
 
 	bool owns(Window w) const
 	{
@@ -49,7 +48,6 @@ void MenuX11::do_show()
 	if (_impl->_view_ptr == nullptr || _impl->_view_ptr->_gone || !view.is_open())
 	{
 		levels.clear();
-		_impl->_grab_pending = false;
 		return;
 	}
 	levels.resize(size_t(view.get_nbr_levels()));
@@ -69,9 +67,10 @@ void MenuX11::do_show()
 
 void MenuX11::retry_grab()
 {
-	if (!_impl->_levels.empty() && !_impl->_levels.front()->is_grabbed())
+	// The pointer only: the keyboard stays with the host unless the user types.
+	if (!_impl->_levels.empty() && _impl->_levels.front()->needs_grab(false))
 	{
-		_impl->_grab_pending = !_impl->_levels.front()->grab(true);
+		_impl->_levels.front()->grab(false);
 	}
 }
 

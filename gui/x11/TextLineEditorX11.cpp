@@ -49,7 +49,7 @@ void TextLineEditorX11::do_show()
 
 void TextLineEditorX11::retry_grab()
 {
-	if (is_running() && !_impl->_popup.is_grabbed())
+	if (is_running() && _impl->_popup.needs_grab(true))
 	{
 		_impl->_popup.grab(true);
 	}

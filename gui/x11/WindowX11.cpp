@@ -92,7 +92,8 @@ int WindowX11::do_open(void *parent_ptr)
 		{
 			return 0;
 		}
-		shut_display();
+		// Hidden first, so that controls stop what runs and start again on show.
+		close();
 	}
 	if (parent == 0)
 	{
@@ -158,26 +159,28 @@ void WindowX11::shut_display()
 	{
 		return;
 	}
+	Display *dpy = v._dpy;
 	{
-		X11ErrorTrap trap(v._dpy);
+		// Closing the connection reads the replies still due: under the trap too.
+		X11ErrorTrap trap(dpy);
 		end_capture();
 		static_cast<MenuX11 *>(use_menu())->set_view(nullptr);
 		static_cast<TextLineEditorX11 *>(use_text_line_editor())->set_view(nullptr);
 		static_cast<RenderingBufferX11 *>(get_rd_buf())->set_view(nullptr);
 		if (v._win != 0 && !v._gone)
 		{
-			XDestroyWindow(v._dpy, v._win);
+			XDestroyWindow(dpy, v._win);
 		}
 		if (_impl->_blank != 0)
 		{
-			XFreeCursor(v._dpy, _impl->_blank);
+			XFreeCursor(dpy, _impl->_blank);
 		}
 		if (v._gc != nullptr)
 		{
-			XFreeGC(v._dpy, v._gc);
+			XFreeGC(dpy, v._gc);
 		}
+		XCloseDisplay(dpy);
 	}
-	XCloseDisplay(v._dpy);
 	v = X11View();
 	_impl->_parent = 0;
 	_impl->_blank = 0;
@@ -198,18 +201,27 @@ void WindowX11::pump()
 		XNextEvent(v._dpy, &ev);
 		dispatch(&ev);
 	}
-	if (!v._gone)
-	{
-		static_cast<MenuX11 *>(use_menu())->retry_grab();
-		static_cast<TextLineEditorX11 *>(use_text_line_editor())->retry_grab();
-		serve(sys::get_time_stamp());
-		XFlush(v._dpy);
-	}
-	trap.sync();
+	// The errors of earlier requests arrive with the events.
 	if (trap.get_bad_window() != 0 && trap.get_bad_window() == v._win)
 	{
 		v._gone = true;
 	}
+	if (v._gone)
+	{
+		// Pop-ups of a vanished editor must not keep the pointer or the keyboard.
+		use_menu()->stop();
+		if (use_text_line_editor()->is_running())
+		{
+			use_text_line_editor()->stop();
+		}
+	}
+	else
+	{
+		static_cast<MenuX11 *>(use_menu())->retry_grab();
+		static_cast<TextLineEditorX11 *>(use_text_line_editor())->retry_grab();
+		serve(sys::get_time_stamp());
+	}
+	XFlush(v._dpy);
 }
 
 void WindowX11::dispatch(const void *xevent_ptr)
@@ -275,6 +287,7 @@ void WindowX11::do_show_cursor(bool show)
 	{
 		return;
 	}
+	X11ErrorTrap trap(v._dpy);
 	if (show)
 	{
 		XUndefineCursor(v._dpy, v._win);
@@ -298,6 +311,7 @@ bool WindowX11::do_move_pointer(const Coord2D &dev)
 	{
 		return false;
 	}
+	X11ErrorTrap trap(v._dpy);
 	XWarpPointer(v._dpy, None, v._win, 0, 0, 0, 0, dev._x, dev._y);
 	return true;
 }

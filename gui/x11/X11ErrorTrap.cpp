@@ -1,58 +1,87 @@
 #include "gui/x11/X11ErrorTrap.h"
 
+#include <algorithm>
+#include <mutex>
+#include <vector>
+
 namespace ruvava
 {
 
 namespace
 {
 
-// The innermost trap; traps nest on the one thread that drives the editor.
-thread_local X11ErrorTrap *current_ptr = nullptr;
+// Editors may live on several threads, each with its own connection.
+struct TrapRegistry
+{
+	std::mutex _mutex;
+	std::vector<X11ErrorTrap *> _traps;
+	int (*_saved)(Display *, XErrorEvent *) = nullptr;
+};
+
+TrapRegistry &registry()
+{
+	// Never destroyed: a trap may end during the process's exit.
+	static TrapRegistry *r = new TrapRegistry;
+	return *r;
+}
 
 }  // namespace
 
-X11ErrorTrap::X11ErrorTrap(Display *dpy) : _dpy(dpy), _outer_ptr(current_ptr), _previous(XSetErrorHandler(&handler))
+X11ErrorTrap::X11ErrorTrap(Display *dpy) : _dpy(dpy)
 {
-	current_ptr = this;
+	TrapRegistry &r = registry();
+	std::lock_guard<std::mutex> lock(r._mutex);
+	if (r._traps.empty())
+	{
+		r._saved = XSetErrorHandler(&handler);
+	}
+	r._traps.push_back(this);
+}
+
+X11ErrorTrap::~X11ErrorTrap()
+{
+	TrapRegistry &r = registry();
+	std::lock_guard<std::mutex> lock(r._mutex);
+	r._traps.erase(std::remove(r._traps.begin(), r._traps.end(), this), r._traps.end());
+	if (r._traps.empty())
+	{
+		XSetErrorHandler(r._saved);
+		r._saved = nullptr;
+	}
 }
 
 void X11ErrorTrap::sync()
 {
-	// Only a round trip when something was sent since the last reply.
 	if (NextRequest(_dpy) - 1 > LastKnownRequestProcessed(_dpy))
 	{
 		XSync(_dpy, False);
 	}
 }
 
-X11ErrorTrap::~X11ErrorTrap()
-{
-	sync();
-	current_ptr = _outer_ptr;
-	XSetErrorHandler(_previous);
-}
-
 int X11ErrorTrap::handler(Display *dpy, XErrorEvent *ev)
 {
-	for (X11ErrorTrap *t = current_ptr; t != nullptr; t = t->_outer_ptr)
+	int (*forward)(Display *, XErrorEvent *) = nullptr;
 	{
-		if (t->_dpy == dpy)
+		TrapRegistry &r = registry();
+		std::lock_guard<std::mutex> lock(r._mutex);
+		// The innermost trap of that connection counts it.
+		for (auto it = r._traps.rbegin(); it != r._traps.rend(); ++it)
 		{
-			++t->_nbr_errors;
-			if (ev->error_code == BadWindow || ev->error_code == BadDrawable)
+			X11ErrorTrap &t = **it;
+			if (t._dpy == dpy)
 			{
-				t->_bad_window = ev->resourceid;
+				++t._nbr_errors;
+				if (ev->error_code == BadWindow || ev->error_code == BadDrawable)
+				{
+					t._bad_window = ev->resourceid;
+				}
+				return 0;
 			}
-			return 0;
 		}
+		forward = r._saved;
 	}
-	// Not ours: the host's own handler decides.
-	X11ErrorTrap *outermost = current_ptr;
-	while (outermost != nullptr && outermost->_outer_ptr != nullptr)
-	{
-		outermost = outermost->_outer_ptr;
-	}
-	return (outermost != nullptr && outermost->_previous != nullptr) ? outermost->_previous(dpy, ev) : 0;
+	// Not ours: the host's own handler decides, outside our lock.
+	return (forward != nullptr) ? forward(dpy, ev) : 0;
 }
 
 }  // namespace ruvava

@@ -33,9 +33,10 @@ public:
 	// false when another client holds them: try again later.
 	bool grab(bool keyboard);
 	void ungrab();
-	bool is_grabbed() const noexcept
+	// Whether what grab(keyboard) takes is not all held yet.
+	bool needs_grab(bool keyboard) const noexcept
 	{
-		return _grabbed;
+		return _win != 0 && !(_grabbed && (_keyboard || !keyboard));
 	}
 
 private:

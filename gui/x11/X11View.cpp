@@ -1,5 +1,7 @@
 #include "gui/x11/X11View.h"
 
+#include "gui/x11/X11ErrorTrap.h"
+
 #include <X11/Xutil.h>
 
 #include <cstring>
@@ -60,14 +62,26 @@ void X11View::put(Drawable d, const AlphaRGB *pix_ptr, int stride, int x, int y,
 		const AlphaRGB *row = pix_ptr + size_t(j) * size_t(stride);
 		if (native)
 		{
-			// The toolkit's pixels are already 0xAARRGGBB little-endian.
-			std::memcpy(img->data + size_t(j) * size_t(img->bytes_per_line), row, size_t(w) * 4);
+			// The toolkit's pixels are already 0xAARRGGBB little-endian; a visual
+			// with alpha (depth 32) would show their alpha of 0 as transparent.
+			char *dst = img->data + size_t(j) * size_t(img->bytes_per_line);
+			std::memcpy(dst, row, size_t(w) * 4);
+			if (_depth == 32)
+			{
+				for (int i = 0; i < w; ++i)
+				{
+					dst[i * 4 + 3] = char(0xFF);
+				}
+			}
 			continue;
 		}
 		for (int i = 0; i < w; ++i)
 		{
-			XPutPixel(img, i, j, place(row[i]._r, img->red_mask) | place(row[i]._g, img->green_mask) |
-			                         place(row[i]._b, img->blue_mask));
+			const unsigned long rgb = place(row[i]._r, img->red_mask) | place(row[i]._g, img->green_mask) |
+			                          place(row[i]._b, img->blue_mask);
+			// Whatever bits the masks leave (alpha of a depth-32 visual) are opaque.
+			const unsigned long rest = (_depth == 32) ? ~(img->red_mask | img->green_mask | img->blue_mask) : 0;
+			XPutPixel(img, i, j, rgb | (rest & 0xFFFFFFFFul));
 		}
 	}
 	XPutImage(_dpy, d, _gc, img, 0, 0, x, y, unsigned(w), unsigned(h));
@@ -94,7 +108,12 @@ Coord2D X11View::get_screen_origin() const
 	Window child;
 	if (!_gone)
 	{
-		XTranslateCoordinates(_dpy, _win, _root, 0, 0, &x, &y, &child);
+		X11ErrorTrap trap(_dpy);
+		if (!XTranslateCoordinates(_dpy, _win, _root, 0, 0, &x, &y, &child) || trap.get_nbr_errors() > 0)
+		{
+			x = 0;
+			y = 0;
+		}
 	}
 	return Coord2D(x, y);
 }
