@@ -8,6 +8,14 @@
 namespace ruvava
 {
 
+CtrlGroupItem::~CtrlGroupItem()
+{
+	for (ControlInterface *ctrl_ptr : _ctrls)
+	{
+		ctrl_ptr->set_group(nullptr);
+	}
+}
+
 int CtrlGroupItem::push_back(ControlInterface &ctrl)
 {
 	ctrl.set_group(this);

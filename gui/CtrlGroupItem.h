@@ -13,6 +13,12 @@ class ControlInterface;
 class CtrlGroupItem : public CtrlGroupNodeInterface
 {
 public:
+	CtrlGroupItem() = default;
+	// Its controls forget it: either may go first.
+	~CtrlGroupItem() override;
+	CtrlGroupItem(const CtrlGroupItem &) = delete;
+	CtrlGroupItem &operator=(const CtrlGroupItem &) = delete;
+
 	// Each returns the number of controls.
 	int push_back(ControlInterface &ctrl);
 	int erase(int index);

@@ -9,6 +9,8 @@ namespace rivo
 struct KtpbFileHeader
 {
 	static constexpr char MAGIC[4] = {'K', 'T', 'P', 'B'};
+	// The file name extension of preset bank files.
+	static constexpr const char *FILE_EXT = "pbk";
 
 	char _magic[4];                // "KTPB"
 	unsigned char _length_be[4];  // bank data length, big-endian

@@ -26,7 +26,7 @@ public:
 		Err_PARAM_COUNT = -1012       // checked load: a program with another parameter count
 	};
 
-	static constexpr const char *EXTENSION = "pbk";
+	static constexpr const char *EXTENSION = KtpbFileHeader::FILE_EXT;
 
 	// Loads a bank file. With check, a bank of another shape is refused.
 	// On any failure the destination bank is left as it was.

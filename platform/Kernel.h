@@ -39,6 +39,12 @@ team_id current_team() noexcept;
 // holds it, B_BAD_VALUE when the path does not fit.
 status_t find_image_path(const void *addr_ptr, char *buf_ptr, size_t len);
 
+// Starts a program (argv[0] found on PATH) on its own, not as our child: it
+// inherits no file descriptor but standard ones on /dev/null, leaves no
+// zombie, and the call returns at once. B_ENTRY_NOT_FOUND when the program
+// is not on PATH, B_ERROR when it cannot be started.
+status_t launch_detached(const char *const argv[]);
+
 // Threads are created suspended and start with resume_thread.
 using thread_func = std::int32_t (*)(void *data_ptr);
 thread_id spawn_thread(thread_func func, const char *name_0, std::int32_t priority, void *data_ptr);

@@ -13,6 +13,7 @@ namespace sys
 namespace
 {
 std::atomic<TimeStampSource> time_stamp_source{nullptr};
+std::atomic<UrlOpener> url_opener{nullptr};
 }
 
 double get_time_stamp()
@@ -28,6 +29,26 @@ double get_time_stamp()
 void set_time_stamp_source(TimeStampSource src)
 {
 	time_stamp_source.store(src, std::memory_order_relaxed);
+}
+
+int open_url(const char *url_0)
+{
+	if (url_0 == nullptr || url_0[0] == '\0')
+	{
+		return -1;
+	}
+	const UrlOpener opener = url_opener.load(std::memory_order_relaxed);
+	if (opener != nullptr)
+	{
+		return opener(url_0);
+	}
+	const char *const argv[] = {"xdg-open", url_0, nullptr};
+	return (platform::launch_detached(argv) == platform::B_OK) ? 0 : -1;
+}
+
+void set_url_opener(UrlOpener opener)
+{
+	url_opener.store(opener, std::memory_order_relaxed);
 }
 
 void print_debug_msg(const char *txt_0)

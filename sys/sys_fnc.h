@@ -14,6 +14,13 @@ void set_time_stamp_source(TimeStampSource src);
 
 void print_debug_msg(const char *txt_0);
 
+// Opens a web address in the user's browser (xdg-open), detached from the
+// host; returns at once, 0 when the opener started. Tests replace the opener.
+int open_url(const char *url_0);
+using UrlOpener = int (*)(const char *url_0);
+// Passing nullptr restores the browser.
+void set_url_opener(UrlOpener opener);
+
 // Formats the error code into buf_ptr (at most buf_len bytes, terminated) and prints it.
 void print_system_error(char *buf_ptr, long buf_len, long err);
 

@@ -1,0 +1,346 @@
+// The preset memories with the real engine, driven through the panel's
+// controls in an off-screen window: store, recall with a morph checked
+// against straight-line interpolation worked out here, the fade time's scale.
+#include "editor/PresetManager.h"
+#include "gui/BackgroundItem.h"
+#include "gui/CtrlGroupItem.h"
+#include "gui/Fader.h"
+#include "gui/FlipFlop.h"
+#include "gui/PushButton.h"
+#include "gui/TextBox.h"
+#include "gui/WindowOffscreen.h"
+#include "params/GuiInterface.h"
+#include "params/HostGuiInterface.h"
+#include "support/FakeHostDsp.h"
+#include "support/ToolkitBench.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace ruvava;
+using namespace testsupport;
+using rivo::PresetManager;
+using rivo::ProgramSlot;
+
+namespace
+{
+
+// The host side: programs go to the engine and are recorded with their priority.
+class RecordingHostGui : public rivo::HostGuiInterface
+{
+public:
+	explicit RecordingHostGui(rivo::DspInterface &dsp) : _dsp(dsp) {}
+	void init() override {}
+	double get_property(const char *) const override
+	{
+		return 0;
+	}
+	std::string get_string_property(const char *) const override
+	{
+		return std::string();
+	}
+	bool is_param_free(int, int) override
+	{
+		return true;
+	}
+	bool reserve_param(int, int) override
+	{
+		return true;
+	}
+	void release_param(int, int) override {}
+	void set_param(int, float, int) override {}
+	void set_program(const ProgramSlot &slot, int prio) override
+	{
+		_programs.push_back(slot);
+		_prios.push_back(prio);
+		_dsp.do_set_program(slot);
+	}
+	bool resize_window(int, int) override
+	{
+		return false;
+	}
+	std::string get_plugin_dir() const override
+	{
+		return std::string();
+	}
+
+	rivo::DspInterface &_dsp;
+	std::vector<ProgramSlot> _programs;
+	std::vector<int> _prios;
+};
+
+class StubGui : public rivo::GuiInterface
+{
+public:
+	StubGui(rivo::DspInterface &dsp, rivo::HostGuiInterface &host) : _dsp(dsp), _host(host) {}
+	int init() override
+	{
+		return 0;
+	}
+	void set_default_state() override {}
+	void restore() override {}
+	rivo::HostGuiInterface *get_host() const override
+	{
+		return &_host;
+	}
+	void set_host(rivo::HostGuiInterface &) override {}
+	rivo::DspInterface *get_dsp() const override
+	{
+		return &_dsp;
+	}
+	void set_dsp(rivo::DspInterface &) override {}
+	void set_msg_mgr_ptr(void *) override {}
+	void *get_msg_mgr_ptr() const override
+	{
+		return nullptr;
+	}
+	void get_max_window_size(int &w, int &h) const override
+	{
+		w = h = 0;
+	}
+	void get_window_size(int &w, int &h) const override
+	{
+		w = h = 0;
+	}
+	int open(void *) override
+	{
+		return 0;
+	}
+	void close() override {}
+	void set_param(int, float, int) override {}
+	void set_hidden_param(int, float) override {}
+	void set_tempo(float) override {}
+	void set_control_top_layer_pic(int, int) override {}
+
+	rivo::DspInterface &_dsp;
+	rivo::HostGuiInterface &_host;
+};
+
+// The preset panel: eight buttons in a row, the memory switch, the fader and the display.
+struct Panel
+{
+	Panel() : host(fx.dsp), gui(fx.dsp, host), win(Coord2D(400, 100))
+	{
+		group.set_area(Rect(0, 0, 400, 100));
+		win.set_ctrl_group_root(&group);
+		for (int i = 0; i < 8; ++i)
+		{
+			buttons[i].set_box(Rect(0, 0, 20, 20));
+			buttons[i].set_rel_coord(Coord2D(10 + 30 * i, 10));
+			group.push_back(buttons[i]);
+			ctrls[i] = &buttons[i];
+		}
+		mem.set_box(Rect(0, 0, 20, 20));
+		mem.set_rel_coord(Coord2D(300, 10));
+		fader.set_box(Rect(0, -5, 60, 5));
+		fader.set_amplitude(50);
+		fader.set_rel_coord(Coord2D(10, 60));
+		display.set_box(Rect(0, 0, 30, 14));
+		display.set_frame_size(Coord2D(30, 14));
+		display.set_editable(true);
+		display.set_rel_coord(Coord2D(100, 60));
+		for (ControlInterface *c : std::initializer_list<ControlInterface *>{&mem, &fader, &display})
+		{
+			group.push_back(*c);
+		}
+		win.open(nullptr);
+		init_ret = mgr.init(gui, nullptr, ctrls, mem, load, save, fader, display, PresetManager::DEFAULT_BANK);
+	}
+	void press(int i)
+	{
+		win.mouse_down(Coord2D(15 + 30 * i, 15), MouseState_PRIMARY, 0, clock.now());
+		win.mouse_up(Coord2D(15 + 30 * i, 15), 0);
+	}
+	void run(double seconds)
+	{
+		for (double t = 0; t < seconds - 1e-9; t += 0.01)
+		{
+			clock.advance(0.01);
+			win.serve(clock.now());
+		}
+	}
+	// A sound that differs from the default in every parameter's value.
+	ProgramSlot sound(float shift)
+	{
+		ProgramSlot slot;
+		fx.dsp.do_get_program(slot);
+		for (int i = 0; i < slot.get_nbr_param(); ++i)
+		{
+			slot.set_parameter(i, std::fmod(slot.get_parameter(i) + shift, 1.0f));
+		}
+		return slot;
+	}
+	ProgramSlot current()
+	{
+		ProgramSlot slot;
+		fx.dsp.do_get_program(slot);
+		return slot;
+	}
+
+	FakeClock clock;
+	EngineFixture fx;
+	RecordingHostGui host;
+	StubGui gui;
+	WindowOffscreen win;
+	CtrlGroupItem group;
+	PushButton buttons[8];
+	ControlInterface *ctrls[8];
+	FlipFlop mem;
+	PushButton load;
+	PushButton save;
+	Fader fader;
+	TextBox display;
+	PresetManager mgr;
+	int init_ret = 0;
+};
+
+}  // namespace
+
+TEST(PresetManager, StartsWithTheCurrentSoundWhenTheDefaultBankIsMissing)
+{
+	Panel p;
+	EXPECT_EQ(p.init_ret, -1) << "no resources in a test program";
+	const ProgramSlot cur = p.current();
+	for (int i = 0; i < 8; ++i)
+	{
+		ProgramSlot m;
+		p.mgr.use_bank().load(i, m);
+		for (int k = 0; k < cur.get_nbr_param(); ++k)
+		{
+			ASSERT_EQ(m.get_parameter(k), cur.get_parameter(k)) << i;
+		}
+	}
+	EXPECT_NEAR(p.mgr.get_fade_time(), 1.0, 1e-9);
+	EXPECT_EQ(p.display.get_text(), "1");
+	EXPECT_EQ(PresetManager::get_filter_name(), "Kestrom plug-in preset bank (*.pbk)");
+	EXPECT_EQ(PresetManager::get_filter_pattern(), "*.pbk");
+}
+
+TEST(PresetManager, TheFadeTimeRunsFromNoneTo99SecondsOnALogScale)
+{
+	Panel p;
+	const struct
+	{
+		double x;
+		double t;
+	} cases[] = {{0, 0}, {1, 99}, {std::log(2.0) / std::log(100.0), 1}, {0.5, 9}};
+	for (const auto &c : cases)
+	{
+		p.fader.set_val_user(c.x, 200);
+		EXPECT_NEAR(p.mgr.get_fade_time(), c.t, 1e-9) << c.x;
+	}
+	const struct
+	{
+		const char *typed;
+		double t;
+		const char *shown;
+	} typed[] = {{"150", 99, "99"}, {"-3", 0, "0"}, {"2.6", 2.6, "3"}, {"fast", 0, "0"}};
+	for (const auto &c : typed)
+	{
+		p.display.set_text(c.typed);
+		p.display.send_custom_event(TextBox::Event_EDITED, nullptr);
+		EXPECT_NEAR(p.mgr.get_fade_time(), c.t, 1e-9) << c.typed;
+		EXPECT_EQ(p.display.get_text(), c.shown) << c.typed;
+	}
+}
+
+TEST(PresetManager, StoreModeKeepsTheSoundInAMemoryWithoutPlayingAnything)
+{
+	Panel p;
+	const ProgramSlot b = p.sound(0.25f);
+	p.fx.dsp.do_set_program(b);
+	p.mem.set_val_auto(1, 200);
+	p.press(3);
+	EXPECT_EQ(p.mem.get_val(), 0.0) << "the memory switch goes off";
+	EXPECT_TRUE(p.host._programs.empty());
+	ProgramSlot m;
+	p.mgr.use_bank().load(3, m);
+	EXPECT_EQ(m.get_parameter(7), b.get_parameter(7));
+	p.mgr.use_bank().load(2, m);
+	EXPECT_NE(m.get_parameter(7), b.get_parameter(7));
+}
+
+TEST(PresetManager, RecallMorphsInStraightLinesAtPriority150EveryTenthOfASecond)
+{
+	Panel p;
+	const ProgramSlot a = p.current();
+	const ProgramSlot b = p.sound(0.3f);
+	p.mgr.use_bank().store(5, b);
+	p.fader.set_val_user(std::log(1 + 0.5) / std::log(100.0), 200);  // 0.5 s
+	ASSERT_NEAR(p.mgr.get_fade_time(), 0.5, 1e-9);
+	p.press(5);
+	p.run(1.0);
+	// Steps at 0.1, 0.2, ... 0.5 s, the last one complete.
+	ASSERT_EQ(p.host._programs.size(), 5u);
+	for (size_t s = 0; s < 5; ++s)
+	{
+		const double ratio = std::min((0.1 * double(s + 1)) / 0.5, 1.0);
+		EXPECT_EQ(p.host._prios[s], 150);
+		for (int k = 0; k < a.get_nbr_param(); k += 7)
+		{
+			const double expected = a.get_parameter(k) + ratio * (b.get_parameter(k) - a.get_parameter(k));
+			ASSERT_NEAR(p.host._programs[s].get_parameter(k), expected, 1e-5) << "step " << s << " param " << k;
+		}
+	}
+	EXPECT_TRUE(p.win.get_timer_list().empty());
+}
+
+TEST(PresetManager, ANewRecallStartsFromThePartlyMorphedSoundAndNoFadeJumps)
+{
+	Panel p;
+	const ProgramSlot a = p.current();
+	const ProgramSlot b = p.sound(0.3f);
+	const ProgramSlot c = p.sound(0.6f);
+	p.mgr.use_bank().store(5, b);
+	p.mgr.use_bank().store(2, c);
+	p.fader.set_val_user(1, 200);  // 99 s
+	p.press(5);
+	p.run(0.35);
+	const ProgramSlot mid = p.current();
+	EXPECT_NE(mid.get_parameter(7), a.get_parameter(7));
+	p.host._programs.clear();
+	p.press(2);
+	p.run(0.1);
+	ASSERT_EQ(p.host._programs.size(), 1u) << "one fade at a time";
+	const double ratio = 0.1 / 99;
+	EXPECT_NEAR(p.host._programs[0].get_parameter(7),
+	            mid.get_parameter(7) + ratio * (c.get_parameter(7) - mid.get_parameter(7)), 1e-5);
+
+	// With no fade time the first step lands on the memory and ends.
+	p.fader.set_val_user(0, 200);
+	p.host._programs.clear();
+	p.press(5);
+	p.run(0.3);
+	ASSERT_EQ(p.host._programs.size(), 1u);
+	EXPECT_EQ(p.host._programs[0].get_parameter(7), b.get_parameter(7));
+}
+
+TEST(PresetManager, SetBankCopiesAtMostEightProgramsAndRestoreStopsTheFade)
+{
+	Panel p;
+	rivo::BankManager big(96);
+	rivo::BankManager small(3);
+	for (int i = 0; i < 96; ++i)
+	{
+		big.store(i, p.sound(0.01f * float(i + 1)));
+	}
+	for (int i = 0; i < 3; ++i)
+	{
+		small.store(i, p.sound(0.5f + 0.01f * float(i)));
+	}
+	p.mgr.set_bank(big);
+	p.mgr.set_bank(small);
+	for (int i = 0; i < 8; ++i)
+	{
+		const ProgramSlot &expected = (i < 3) ? small[i] : big[i];
+		EXPECT_EQ(p.mgr.use_bank()[i].get_parameter(4), expected.get_parameter(4)) << i;
+	}
+	p.fader.set_val_user(1, 200);
+	p.press(1);
+	p.run(0.2);
+	EXPECT_EQ(p.host._programs.size(), 2u);
+	p.mgr.restore();
+	p.run(1.0);
+	EXPECT_EQ(p.host._programs.size(), 2u) << "no step after restore";
+}
