@@ -7,6 +7,7 @@
 #include "params/GuiInterface.h"
 #include "params/KtpbFileHeader.h"
 #include "params/KtpbFileOp.h"
+#include "sys/FileOp.h"
 #include "sys/res_fnc.h"
 
 #include <algorithm>
@@ -14,8 +15,15 @@
 namespace rivo
 {
 
-PresetManager::PresetManager() : _display_listener(_refs), _fader_listener(_refs), _bank(NBR_MEMORIES)
+PresetManager::PresetManager()
+: _display_listener(_refs),
+  _fader_listener(_refs),
+  _load_listener(*this, _sel, false),
+  _save_listener(*this, _sel, true),
+  _bank(NBR_MEMORIES)
 {
+	_sel.set_filter_list({{get_filter_name(), get_filter_pattern()}});
+	_sel.set_active_filter(0);
 	for (int i = 0; i < NBR_MEMORIES; ++i)
 	{
 		_number_listeners[i].init(_refs, i);
@@ -36,7 +44,7 @@ std::string PresetManager::get_filter_pattern()
 }
 
 int PresetManager::init(GuiInterface &gui, ProgStLdInterface *stld_ptr, ruvava::ControlInterface **number_ctrls,
-                        ruvava::FlipFlop &mem, ruvava::PushButton &, ruvava::PushButton &,
+                        ruvava::FlipFlop &mem, ruvava::PushButton &load, ruvava::PushButton &save,
                         ruvava::ControlInterface &time_fader, ruvava::TextBox &time_display,
                         const char *default_bank_0)
 {
@@ -69,6 +77,8 @@ int PresetManager::init(GuiInterface &gui, ProgStLdInterface *stld_ptr, ruvava::
 	}
 
 	mem.push_back_listener(_mem_listener);
+	load.push_back_listener(_load_listener);
+	save.push_back_listener(_save_listener);
 	time_display.push_back_listener(_display_listener);
 	time_fader.push_back_listener(_fader_listener);
 	for (int i = 0; i < NBR_MEMORIES; ++i)
@@ -111,10 +121,14 @@ void PresetManager::set_bank(const BankManager &bank)
 
 void PresetManager::set_bank_dir(const char *dir_0)
 {
-	const std::string name = _bank_path.substr(_bank_path.find_last_of("/\\") == std::string::npos
-	                                               ? 0
-	                                               : _bank_path.find_last_of("/\\") + 1);
-	_bank_path = std::string(dir_0) + "/" + name;
+	const std::string name = sys::FileOp::extract_filename(_sel.get_filename());
+	_sel.set_filename(std::string(dir_0) + sys::FileOp::FILE_DELIMITER + name);
+}
+
+void PresetManager::set_dialog_host(sys::DialogHostInterface *host_ptr)
+{
+	_load_listener.set_dialog_host(host_ptr);
+	_save_listener.set_dialog_host(host_ptr);
 }
 
 void PresetManager::restore()

@@ -2,6 +2,7 @@
 // recall one with a morph over the fade time, load and save them as a bank.
 #pragma once
 
+#include "editor/PresetBankFileListener.h"
 #include "editor/PresetListenerRefList.h"
 #include "editor/PresetNumberListener.h"
 #include "editor/PresetTimeDisplayListener.h"
@@ -9,6 +10,7 @@
 #include "editor/ProgStLdDefault.h"
 #include "gui/DefaultEventListener.h"
 #include "params/BankManager.h"
+#include "sys/FileSelector.h"
 
 #include <string>
 
@@ -48,6 +50,8 @@ public:
 	void set_bank_dir(const char *dir_0);
 	// Stops any fade.
 	void restore();
+	// What shows the bank dialogs (the editor's window); null: the buttons do nothing.
+	void set_dialog_host(sys::DialogHostInterface *host_ptr);
 
 	const BankManager &use_bank() const noexcept
 	{
@@ -63,7 +67,7 @@ public:
 	}
 	const std::string &get_bank_path() const noexcept
 	{
-		return _bank_path;
+		return _sel.get_filename();
 	}
 	// The file filter of the bank dialogs: its name and pattern.
 	static std::string get_filter_name();
@@ -76,11 +80,12 @@ private:
 	PresetListenerRefList _refs;
 	PresetTimeDisplayListener _display_listener;
 	PresetTimeFaderListener _fader_listener;
+	sys::FileSelector _sel;
+	PresetBankFileListener _load_listener;
+	PresetBankFileListener _save_listener;
 	BankManager _bank;
 	ProgStLdDefault _stld_default;
 	ProgStLdInterface *_stld_ptr = nullptr;
-	// Where the bank dialogs start.
-	std::string _bank_path;
 	bool _init_flag = false;
 };
 

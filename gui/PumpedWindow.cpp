@@ -47,7 +47,12 @@ int32_t floor_div(int32_t a, int32_t b)
 
 }  // namespace
 
-PumpedWindow::PumpedWindow(const Coord2D &size) : WindowInterface(size) {}
+PumpedWindow::PumpedWindow(const Coord2D &size) : WindowInterface(size), _dialogs(new DialogHost(*this)) {}
+
+void PumpedWindow::set_dialog_host(DialogHost *host_ptr)
+{
+	_dialogs.reset(host_ptr);
+}
 
 int32_t PumpedWindow::send_message(MessageInterface &m)
 {
@@ -215,6 +220,7 @@ void PumpedWindow::serve(double now)
 		return;
 	}
 	serve_timers(now);
+	_dialogs->serve();
 	redraw_invalidated();
 }
 

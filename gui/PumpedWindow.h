@@ -4,6 +4,7 @@
 // Backends feed input in device pixels and show pixels and the pointer.
 #pragma once
 
+#include "gui/DialogHost.h"
 #include "gui/WindowInterface.h"
 
 #include <deque>
@@ -46,6 +47,15 @@ public:
 	{
 		return _cursor_hidden;
 	}
+	bool is_open() const
+	{
+		return is_view_open();
+	}
+	// The editor's dialogs; set by the backend.
+	DialogHost &use_dialog_host() const
+	{
+		return *_dialogs;
+	}
 	// Where the window's top-left device pixel lies on screen, and the
 	// screen's extent, for placing pop-ups.
 	virtual Coord2D get_screen_origin() const = 0;
@@ -63,6 +73,8 @@ protected:
 	void end_capture();
 	// Forgets timers, invalid zones and pointer state.
 	void reset_pump();
+	// Owned.
+	void set_dialog_host(DialogHost *host_ptr);
 
 private:
 	struct TimerSync
@@ -97,6 +109,7 @@ private:
 	Coord2D _rel_last;
 	bool _awaiting_echo = false;
 	std::vector<int32_t> _due_ids;
+	std::unique_ptr<DialogHost> _dialogs;
 };
 
 }  // namespace ruvava

@@ -68,6 +68,7 @@ int WindowOffscreen::do_open(void *)
 
 void WindowOffscreen::do_close()
 {
+	use_dialog_host().cancel_all();
 	end_capture();
 	use_menu()->stop();
 	if (use_text_line_editor()->is_running())

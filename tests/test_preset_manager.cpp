@@ -3,6 +3,9 @@
 // against straight-line interpolation worked out here, the fade time's scale.
 #include "editor/PresetManager.h"
 #include "gui/BackgroundItem.h"
+#include "gui/FileSelectorView.h"
+#include "gui/FontFactory.h"
+#include "gui/MessageBoxView.h"
 #include "gui/CtrlGroupItem.h"
 #include "gui/Fader.h"
 #include "gui/FlipFlop.h"
@@ -11,12 +14,17 @@
 #include "gui/WindowOffscreen.h"
 #include "params/GuiInterface.h"
 #include "params/HostGuiInterface.h"
+#include "params/KtpbFileOp.h"
 #include "support/FakeHostDsp.h"
+#include "support/SineFit.h"
+#include "support/TempFolder.h"
 #include "support/ToolkitBench.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 
 using namespace ruvava;
 using namespace testsupport;
@@ -117,7 +125,24 @@ public:
 	rivo::HostGuiInterface &_host;
 };
 
-// The preset panel: eight buttons in a row, the memory switch, the fader and the display.
+const FontInterface &font()
+{
+	static std::vector<char> bytes = [] {
+		std::ifstream f(std::string(ART_DIR) + "/font_03.apic", std::ios::binary);
+		return std::vector<char>(std::istreambuf_iterator<char>(f), {});
+	}();
+	static std::unique_ptr<FontInterface> f(FontFactory::create_from(bytes.data(), bytes.size()));
+	return *f;
+}
+
+std::vector<char> file_bytes(const std::string &path)
+{
+	std::ifstream f(path, std::ios::binary);
+	return std::vector<char>(std::istreambuf_iterator<char>(f), {});
+}
+
+// The preset panel: eight buttons in a row, the memory switch, the fader,
+// the display and the bank buttons.
 struct Panel
 {
 	Panel() : host(fx.dsp), gui(fx.dsp, host), win(Coord2D(400, 100))
@@ -140,12 +165,42 @@ struct Panel
 		display.set_frame_size(Coord2D(30, 14));
 		display.set_editable(true);
 		display.set_rel_coord(Coord2D(100, 60));
-		for (ControlInterface *c : std::initializer_list<ControlInterface *>{&mem, &fader, &display})
+		load.set_box(Rect(0, 0, 20, 20));
+		load.set_rel_coord(Coord2D(340, 10));
+		save.set_box(Rect(0, 0, 20, 20));
+		save.set_rel_coord(Coord2D(370, 10));
+		for (ControlInterface *c : std::initializer_list<ControlInterface *>{&mem, &fader, &display, &load, &save})
 		{
 			group.push_back(*c);
 		}
+		win.set_sys_font(&font());
 		win.open(nullptr);
 		init_ret = mgr.init(gui, nullptr, ctrls, mem, load, save, fader, display, PresetManager::DEFAULT_BANK);
+		mgr.set_dialog_host(&win.use_dialog_host());
+	}
+	// Presses a bank button and answers its file dialog with a typed path.
+	void bank_file(bool save_it, const std::string &path)
+	{
+		const int32_t x = save_it ? 375 : 345;
+		win.mouse_down(Coord2D(x, 15), MouseState_PRIMARY, 0, clock.now());
+		win.mouse_up(Coord2D(x, 15), 0);
+		DialogView &d = dialog();
+		d.type(path);
+		d.key(DialogView::Key_ENTER);
+		win.serve(clock.now());
+	}
+	DialogView &dialog()
+	{
+		return win.use_dialog_host().use_dialog(win.use_dialog_host().get_nbr_dialogs() - 1);
+	}
+	std::string box_text()
+	{
+		auto *box_ptr = dynamic_cast<MessageBoxView *>(&dialog());
+		return (box_ptr != nullptr) ? box_ptr->get_title() + ":" + text_of(*box_ptr) : std::string("none");
+	}
+	static std::string text_of(const MessageBoxView &box)
+	{
+		return box.get_text();
 	}
 	void press(int i)
 	{
@@ -343,4 +398,134 @@ TEST(PresetManager, SetBankCopiesAtMostEightProgramsAndRestoreStopsTheFade)
 	p.mgr.restore();
 	p.run(1.0);
 	EXPECT_EQ(p.host._programs.size(), 2u) << "no step after restore";
+}
+
+TEST(PresetManager, BanksGoToFilesAndComeBackAndSavingOverAFileAsksFirst)
+{
+	Panel p;
+	testsupport::TempFolder dir("tarvelle-presets");
+	for (int i = 0; i < 8; ++i)
+	{
+		p.mgr.use_bank().store(i, p.sound(0.05f * float(i + 1)));
+	}
+	const rivo::BankManager saved = p.mgr.use_bank();
+	p.bank_file(true, dir.get_path() + "/live");
+	const std::string path = dir.get_path() + "/live.pbk";
+	ASSERT_TRUE(std::ifstream(path).good()) << "the extension is added";
+	const std::vector<char> before = file_bytes(path);
+
+	// Over the same file: Cancel leaves it byte for byte; Ok writes it.
+	p.mgr.use_bank().store(0, p.sound(0.9f));
+	p.bank_file(true, path);
+	EXPECT_EQ(p.box_text(), "Conflict:" + path + "\nalready exists. Overwrite ?");
+	p.dialog().key(DialogView::Key_ENTER);  // the default answer: Cancel
+	p.win.serve(p.clock.now());
+	EXPECT_EQ(file_bytes(path), before);
+	p.bank_file(true, path);
+	static_cast<MessageBoxView &>(p.dialog()).key(DialogView::Key_TAB);
+	p.dialog().key(DialogView::Key_ENTER);
+	p.win.serve(p.clock.now());
+	EXPECT_NE(file_bytes(path), before);
+
+	// Loading the first file again brings the saved memories back.
+	std::ofstream(dir.get_path() + "/first.pbk", std::ios::binary).write(before.data(), long(before.size()));
+	p.bank_file(false, dir.get_path() + "/first.pbk");
+	EXPECT_EQ(p.win.use_dialog_host().get_nbr_dialogs(), 0);
+	EXPECT_TRUE(p.mgr.use_bank() == saved);
+}
+
+TEST(PresetManager, ABankFileThatFailsShowsItsCodeAndChangesNoMemory)
+{
+	Panel p;
+	testsupport::TempFolder dir("tarvelle-presets");
+	rivo::BankManager wrong_count(96);
+	rivo::BankManager wrong_params(8);
+	for (int i = 0; i < 96; ++i)
+	{
+		wrong_count.store(i, p.sound(0.1f));
+	}
+	for (int i = 0; i < 8; ++i)
+	{
+		ProgramSlot slot;
+		slot.set_nbr_param(10);
+		wrong_params.store(i, slot);
+	}
+	ASSERT_EQ(rivo::KtpbFileOp::save_bank((dir.get_path() + "/96.pbk").c_str(), wrong_count), 0);
+	ASSERT_EQ(rivo::KtpbFileOp::save_bank((dir.get_path() + "/10.pbk").c_str(), wrong_params), 0);
+	std::ofstream(dir.get_path() + "/magic.pbk") << "NOPE0000 and more bytes";
+	std::ofstream(dir.get_path() + "/tiny.pbk") << "KTP";
+	const std::vector<char> good = [&] {
+		rivo::BankManager b(8);
+		rivo::KtpbFileOp::save_bank((dir.get_path() + "/good.pbk").c_str(), b);
+		return file_bytes(dir.get_path() + "/good.pbk");
+	}();
+	std::ofstream(dir.get_path() + "/cut.pbk", std::ios::binary).write(good.data(), long(good.size() / 2));
+
+	const rivo::BankManager before = p.mgr.use_bank();
+	const struct
+	{
+		const char *file;
+		int code;
+	} cases[] = {{"96.pbk", rivo::KtpbFileOp::Err_PROG_COUNT},
+	             {"10.pbk", rivo::KtpbFileOp::Err_PARAM_COUNT},
+	             {"magic.pbk", rivo::KtpbFileOp::Err_MAGIC},
+	             {"tiny.pbk", rivo::KtpbFileOp::Err_READ_HEADER},
+	             {"cut.pbk", rivo::KtpbFileOp::Err_SHORT_DATA}};
+	for (const auto &c : cases)
+	{
+		const std::string path = dir.get_path() + "/" + c.file;
+		p.bank_file(false, path);
+		EXPECT_EQ(p.box_text(), "Error:Can't load bank file\n" + path + "\n\nCode " + std::to_string(c.code)) << c.file;
+		p.dialog().key(DialogView::Key_ENTER);
+		p.win.serve(p.clock.now());
+		EXPECT_TRUE(p.mgr.use_bank() == before) << c.file;
+	}
+}
+
+TEST(PresetManager, AMorphIsHeardAsAGlideFromOneLevelToTheOther)
+{
+	// Two memories that differ in the master volume; a second engine keeps the
+	// first sound, so that the ratio of their outputs is the glide alone, free
+	// of the phaser's own movement.
+	Panel p;
+	EngineFixture ref;
+	ProgramSlot a = p.current();
+	ProgramSlot b = a;
+	a.set_parameter(Idx::MASTER_VOL, 0.3f);
+	b.set_parameter(Idx::MASTER_VOL, 0.7f);
+	p.fx.dsp.do_set_program(a);
+	ref.dsp.do_set_program(a);
+	p.mgr.use_bank().store(4, b);
+	p.fader.set_val_user(std::log(1 + 1.0) / std::log(100.0), 200);  // 1 s
+	const std::vector<float> tone = make_sine(4800, 2 * M_PI * 220 / 48000, 0.25);
+	const auto rms = [&tone](EngineFixture &fx) {
+		std::vector<float> l;
+		std::vector<float> r;
+		fx.render(tone, tone, l, r, 480);
+		double sum = 0;
+		for (size_t i = 2400; i < l.size(); ++i)
+		{
+			sum += double(l[i]) * l[i];
+		}
+		return std::sqrt(sum / double(l.size() - 2400));
+	};
+	p.fx.settle();
+	ref.settle();
+	EXPECT_NEAR(rms(p.fx) / rms(ref), 1.0, 1e-6) << "the same sound before the recall";
+	p.press(4);
+	std::vector<double> gains;
+	for (int k = 0; k < 14; ++k)
+	{
+		p.run(0.1);
+		gains.push_back(rms(p.fx) / rms(ref));
+	}
+	ASSERT_GT(gains.back(), 1.5) << "the two memories differ clearly";
+	int between = 0;
+	for (size_t k = 1; k < gains.size(); ++k)
+	{
+		EXPECT_GE(gains[k], gains[k - 1] * 0.9999) << "rising at step " << k;
+		between += (gains[k] > 1.05 && gains[k] < gains.back() * 0.95) ? 1 : 0;
+	}
+	EXPECT_GE(between, 7) << "a glide over the second, not a jump";
+	EXPECT_NEAR(gains[gains.size() - 1], gains[gains.size() - 2], 1e-6) << "at rest after the fade";
 }

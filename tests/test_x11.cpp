@@ -18,13 +18,17 @@
 #include "gui/PushButton.h"
 #include "gui/TextBox.h"
 #include "gui/TextLineEditorInterface.h"
+#include "sys/FileSelector.h"
+#include "sys/SimpleMessageBox.h"
 #include "gui/WindowOffscreen.h"
+#include "gui/x11/DialogHostX11.h"
 #include "gui/x11/WindowX11.h"
 #include "gui/x11/X11ErrorTrap.h"
 #include "support/ToolkitBench.h"
 #include "support/XvfbServer.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <chrono>
 #include <cstdio>
@@ -484,4 +488,47 @@ TEST(X11ErrorTrap, CountsItsOwnConnectionsErrorsAndPassesOthersOn)
 	}
 	EXPECT_EQ(XSetErrorHandler(before), host_handler) << "the host's handler is back";
 	XCloseDisplay(ours);
+}
+
+TEST(WindowX11, DialogsOpenAboveTheHostsWindowAnswerKeysAndNeverHoldTheIdleCall)
+{
+	HostWindow host(50, 40);
+	WindowX11 w(Coord2D(300, 200));
+	Scene s(w, 1);
+	ASSERT_EQ(w.open(host.handle()), 0);
+	pump_until(w, [&] { return !w.has_invalid_zone(); });
+	auto &dialogs = static_cast<DialogHostX11 &>(w.use_dialog_host());
+	int answer = -1;
+	ASSERT_EQ(sys::SimpleMessageBox::ask(dialogs, "Conflict", "bank.pbk\nalready exists. Overwrite ?", 1, 1,
+	                                     [&answer](int a) { answer = a; }),
+	          0);
+	const Window box = Window(dialogs.get_x_window(dialogs.use_dialog(0)));
+	ASSERT_NE(box, Window(0));
+	Window transient_for = 0;
+	XSync(host.dpy, False);
+	ASSERT_TRUE(XGetTransientForHint(host.dpy, box, &transient_for));
+	EXPECT_EQ(transient_for, host.win) << "kept above the host's window";
+
+	// The host keeps idling while the question waits.
+	double worst = 0;
+	for (int i = 0; i < 20; ++i)
+	{
+		const auto t0 = std::chrono::steady_clock::now();
+		w.pump();
+		worst = std::max(worst, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+		std::this_thread::sleep_for(std::chrono::milliseconds(5));
+	}
+	EXPECT_LT(worst, 0.005);
+	EXPECT_EQ(answer, -1);
+	xdotool("key --window " + std::to_string(box) + " Tab Return");
+	ASSERT_TRUE(pump_until(w, [&] { return answer >= 0; }));
+	EXPECT_EQ(answer, 0) << "Tab moved from Cancel to Ok";
+
+	// A file selector closed with the editor answers "cancelled".
+	sys::FileSelector sel;
+	int code = -1;
+	ASSERT_EQ(sel.select_file_for_opening(dialogs, [&code](int c) { code = c; }), 0);
+	w.pump();
+	w.close();
+	EXPECT_EQ(code, 1);
 }

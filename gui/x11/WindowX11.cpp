@@ -2,6 +2,7 @@
 
 #include "gui/Invalidate.h"
 #include "gui/MouseState.h"
+#include "gui/x11/DialogHostX11.h"
 #include "gui/x11/MenuX11.h"
 #include "gui/x11/RenderingBufferX11.h"
 #include "gui/x11/TextLineEditorX11.h"
@@ -56,6 +57,7 @@ WindowX11::WindowX11(const Coord2D &size, int scale) : PumpedWindow(size), _impl
 	set_rd_buf(new RenderingBufferX11(Coord2D(128, 128)));
 	set_menu(new MenuX11(*this));
 	set_text_line_editor(new TextLineEditorX11(*this));
+	set_dialog_host(new DialogHostX11(*this));
 }
 
 WindowX11::~WindowX11()
@@ -142,6 +144,7 @@ int WindowX11::do_open(void *parent_ptr)
 	static_cast<RenderingBufferX11 *>(get_rd_buf())->set_view(&v);
 	static_cast<MenuX11 *>(use_menu())->set_view(&v);
 	static_cast<TextLineEditorX11 *>(use_text_line_editor())->set_view(&v);
+	static_cast<DialogHostX11 &>(use_dialog_host()).set_view(&v);
 	Invalidate all(Rect(Coord2D(), get_size()));
 	send_message(all);
 	return 0;
@@ -149,6 +152,8 @@ int WindowX11::do_open(void *parent_ptr)
 
 void WindowX11::do_close()
 {
+	// Open dialogs answer "cancelled" while their callers are still there.
+	use_dialog_host().cancel_all();
 	shut_display();
 }
 
@@ -166,6 +171,7 @@ void WindowX11::shut_display()
 		end_capture();
 		static_cast<MenuX11 *>(use_menu())->set_view(nullptr);
 		static_cast<TextLineEditorX11 *>(use_text_line_editor())->set_view(nullptr);
+		static_cast<DialogHostX11 &>(use_dialog_host()).set_view(nullptr);
 		static_cast<RenderingBufferX11 *>(get_rd_buf())->set_view(nullptr);
 		if (v._win != 0 && !v._gone)
 		{
@@ -208,7 +214,9 @@ void WindowX11::pump()
 	}
 	if (v._gone)
 	{
-		// Pop-ups of a vanished editor must not keep the pointer or the keyboard.
+		// Pop-ups of a vanished editor must not keep the pointer or the
+		// keyboard, and its dialogs answer "cancelled".
+		use_dialog_host().cancel_all();
 		use_menu()->stop();
 		if (use_text_line_editor()->is_running())
 		{
@@ -228,7 +236,8 @@ void WindowX11::dispatch(const void *xevent_ptr)
 {
 	const XEvent &ev = *static_cast<const XEvent *>(xevent_ptr);
 	X11View &v = _impl->_view;
-	if (static_cast<MenuX11 *>(use_menu())->handle_event(&ev) ||
+	if (static_cast<DialogHostX11 &>(use_dialog_host()).handle_event(&ev) ||
+	    static_cast<MenuX11 *>(use_menu())->handle_event(&ev) ||
 	    static_cast<TextLineEditorX11 *>(use_text_line_editor())->handle_event(&ev) || ev.xany.window != v._win)
 	{
 		return;

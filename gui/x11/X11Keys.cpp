@@ -79,3 +79,37 @@ bool X11Keys::to_edit_key(XKeyEvent &ev, TextLineEdit::Key &k, std::string &char
 }
 
 }  // namespace ruvava
+
+namespace ruvava
+{
+
+bool X11Keys::to_dialog_key(XKeyEvent &ev, DialogView::Key &k, std::string &chars)
+{
+	char buf[16];
+	KeySym sym = NoSymbol;
+	const int n = XLookupString(&ev, buf, int(sizeof(buf)), &sym, nullptr);
+	static const struct
+	{
+		KeySym _sym;
+		DialogView::Key _key;
+	} keys[] = {{XK_Up, DialogView::Key_UP},          {XK_KP_Up, DialogView::Key_UP},
+	            {XK_Down, DialogView::Key_DOWN},      {XK_KP_Down, DialogView::Key_DOWN},
+	            {XK_Left, DialogView::Key_LEFT},      {XK_KP_Left, DialogView::Key_LEFT},
+	            {XK_Right, DialogView::Key_RIGHT},    {XK_KP_Right, DialogView::Key_RIGHT},
+	            {XK_Home, DialogView::Key_HOME},      {XK_End, DialogView::Key_END},
+	            {XK_BackSpace, DialogView::Key_BACKSPACE}, {XK_Delete, DialogView::Key_DELETE},
+	            {XK_Return, DialogView::Key_ENTER},   {XK_KP_Enter, DialogView::Key_ENTER},
+	            {XK_Escape, DialogView::Key_ESCAPE},  {XK_Tab, DialogView::Key_TAB}};
+	for (const auto &e : keys)
+	{
+		if (sym == e._sym)
+		{
+			k = e._key;
+			return true;
+		}
+	}
+	chars.assign(buf, size_t(n > 0 ? n : 0));
+	return false;
+}
+
+}  // namespace ruvava

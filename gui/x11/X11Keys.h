@@ -1,6 +1,7 @@
 // Key presses on X11 turned into what the menu and the text entry take.
 #pragma once
 
+#include "gui/DialogView.h"
 #include "gui/MenuView.h"
 #include "gui/TextLineEdit.h"
 
@@ -18,6 +19,7 @@ public:
 	static bool to_menu_key(XKeyEvent &ev, MenuView::Key &k);
 	// An editing key, or (returning false) the characters the key types.
 	static bool to_edit_key(XKeyEvent &ev, TextLineEdit::Key &k, std::string &chars);
+	static bool to_dialog_key(XKeyEvent &ev, DialogView::Key &k, std::string &chars);
 };
 
 }  // namespace ruvava
