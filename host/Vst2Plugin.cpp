@@ -69,6 +69,7 @@ void Vst2Plugin::set_rel_plugin_dir(const char *dir_0)
 void Vst2Plugin::init()
 {
 	_dsp_ptr->init();
+	_acquired.reserve(size_t(_dsp_ptr->get_nbr_param()));
 	if (chunk_storage_needed())
 	{
 		programsAreChunks(true);
@@ -252,14 +253,26 @@ void Vst2Plugin::apply_program(const ProgramSlot &slot, int prio, bool release,
 {
 	const double now = sys::get_time_stamp();
 	const int nbr_param = std::min(slot.get_nbr_param(), _dsp_ptr->get_nbr_param());
-	use_cur_slot() = slot;
-	_dsp_ptr->set_program_name(slot.get_name());
-	_dsp_ptr->do_set_program(slot);
+	// A parameter held by a stronger owner keeps its value: a morph's step
+	// must not undo the program the host chose while the morph runs.
+	ProgramSlot &cur = use_cur_slot();
+	cur = slot;
+	_acquired.assign(size_t(nbr_param), 0);
 	for (int i = 0; i < nbr_param; ++i)
 	{
-		if (_prio_list.get(i, now, prio))
+		_acquired[size_t(i)] = _prio_list.get(i, now, prio) ? 1 : 0;
+		if (_acquired[size_t(i)] == 0)
 		{
-			const float nval = slot.get_parameter(i);
+			cur.set_parameter(i, _dsp_ptr->get_param_ref(i)->get_nval());
+		}
+	}
+	_dsp_ptr->set_program_name(cur.get_name());
+	_dsp_ptr->do_set_program(cur);
+	for (int i = 0; i < nbr_param; ++i)
+	{
+		if (_acquired[size_t(i)] != 0)
+		{
+			const float nval = cur.get_parameter(i);
 			if (_gui_ptr)
 			{
 				_gui_ptr->set_param(i, nval, prio);

@@ -16,6 +16,7 @@
 #include "params/HostGuiInterface.h"
 #include "params/KtpbFileOp.h"
 #include "support/FakeHostDsp.h"
+#include "support/InProcessPlugin.h"
 #include "support/SineFit.h"
 #include "support/TempFolder.h"
 #include "support/ToolkitBench.h"
@@ -528,4 +529,100 @@ TEST(PresetManager, AMorphIsHeardAsAGlideFromOneLevelToTheOther)
 	}
 	EXPECT_GE(between, 7) << "a glide over the second, not a jump";
 	EXPECT_NEAR(gains[gains.size() - 1], gains[gains.size() - 2], 1e-6) << "at rest after the fade";
+}
+
+namespace
+{
+
+// The editor's host side as the plug-in gives it: programs through the
+// adapter's arbitration, holds kept, each acquired parameter reported.
+class AdapterHostGui : public RecordingHostGui
+{
+public:
+	AdapterHostGui(rivo::DspInterface &dsp, rivo::PluginCmdInterface &plugin) : RecordingHostGui(dsp), _plugin(plugin)
+	{
+	}
+	void set_program(const ProgramSlot &slot, int prio) override
+	{
+		_plugin.set_program_pi_and_host(slot, prio, false, true);
+	}
+	rivo::PluginCmdInterface &_plugin;
+};
+
+VstIntPtr silent_host(AEffect *, VstInt32, VstInt32, VstIntPtr, void *, float)
+{
+	return 0;
+}
+
+}  // namespace
+
+TEST(PresetManager, AMorphHoldsItsParametersAgainstHostAutomationButNotAgainstAHostProgram)
+{
+	FakeClock clock;
+	auto engine_ptr = std::make_unique<TarvelleDsp>();
+	TarvelleDsp &dsp = *engine_ptr;
+	rivo::BankManager bank = make_engine_bank(4);
+	auto plugin = make_plugin(&silent_host, std::move(engine_ptr), bank);
+	AdapterHostGui host(dsp, *plugin);
+	StubGui gui(dsp, host);
+	WindowOffscreen win(Coord2D(400, 100));
+	CtrlGroupItem group;
+	group.set_area(Rect(0, 0, 400, 100));
+	win.set_ctrl_group_root(&group);
+	PushButton buttons[8];
+	ControlInterface *ctrls[8];
+	for (int i = 0; i < 8; ++i)
+	{
+		buttons[i].set_box(Rect(0, 0, 20, 20));
+		buttons[i].set_rel_coord(Coord2D(10 + 30 * i, 10));
+		group.push_back(buttons[i]);
+		ctrls[i] = &buttons[i];
+	}
+	FlipFlop mem;
+	PushButton load;
+	PushButton save;
+	Fader fader;
+	TextBox display;
+	win.open(nullptr);
+	PresetManager mgr;
+	mgr.init(gui, nullptr, ctrls, mem, load, save, fader, display, nullptr);
+	fader.set_val_user(std::log(1 + 2.0) / std::log(100.0), 200);  // 2 s
+	ProgramSlot target;
+	dsp.do_get_program(target);
+	target.set_parameter(Idx::MASTER_VOL, 0.8f);
+	mgr.use_bank().store(6, target);
+	const float start = dsp.get_param_ref(Idx::MASTER_VOL)->get_nval();
+	const auto run = [&](double seconds) {
+		for (double t = 0; t < seconds - 1e-9; t += 0.01)
+		{
+			clock.advance(0.01);
+			win.serve(clock.now());
+		}
+	};
+
+	win.mouse_down(Coord2D(15 + 30 * 6, 15), MouseState_PRIMARY, 0, clock.now());
+	win.mouse_up(Coord2D(15 + 30 * 6, 15), 0);
+	run(0.5);
+	AEffect *fx = plugin->getAeffect();
+	fx->setParameter(fx, Idx::MASTER_VOL, 0.05f);
+	const float during = fx->getParameter(fx, Idx::MASTER_VOL);
+	EXPECT_NEAR(during, start + 0.25 * (0.8f - start), 2e-3) << "automation cannot take a morphing parameter";
+	run(0.5);
+	EXPECT_NEAR(fx->getParameter(fx, Idx::MASTER_VOL), start + 0.5 * (0.8f - start), 2e-3) << "the morph goes on";
+
+	// The user holds the parameter with a knob (the editor's priority, 200):
+	// the morph's steps leave it where the knob puts it.
+	ASSERT_TRUE(plugin->reserve_param(Idx::MASTER_VOL, 200));
+	ASSERT_TRUE(plugin->set_param_pi(Idx::MASTER_VOL, 0.1f, 200));
+	run(0.3);
+	EXPECT_FLOAT_EQ(fx->getParameter(fx, Idx::MASTER_VOL), 0.1f);
+	plugin->release_param(Idx::MASTER_VOL, 200);
+
+	// A program the host chooses outranks the morph.
+	fx->dispatcher(fx, effSetProgram, 0, 2, nullptr, 0);
+	EXPECT_EQ(fx->getParameter(fx, 3), bank[2].get_parameter(3));
+	// The morph over and its holds run out, host automation takes the parameter again.
+	run(2.0);
+	fx->setParameter(fx, Idx::MASTER_VOL, 0.05f);
+	EXPECT_FLOAT_EQ(fx->getParameter(fx, Idx::MASTER_VOL), 0.05f);
 }
