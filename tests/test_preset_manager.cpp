@@ -2,6 +2,7 @@
 // controls in an off-screen window: store, recall with a morph checked
 // against straight-line interpolation worked out here, the fade time's scale.
 #include "editor/PresetManager.h"
+#include "editor/WebSiteJump.h"
 #include "gui/BackgroundItem.h"
 #include "gui/FileSelectorView.h"
 #include "gui/FontFactory.h"
@@ -625,4 +626,14 @@ TEST(PresetManager, AMorphHoldsItsParametersAgainstHostAutomationButNotAgainstAH
 	run(2.0);
 	fx->setParameter(fx, Idx::MASTER_VOL, 0.05f);
 	EXPECT_FLOAT_EQ(fx->getParameter(fx, Idx::MASTER_VOL), 0.05f);
+}
+
+TEST(WebSiteJump, EveryPageGoesThroughTheJumpPageWithProductAndVersion)
+{
+	const rivo::WebSiteJump jump;
+	const std::string base = std::string(rivo::WebSiteJump::SERVER) + "jump.php?type=product&productid=43&version=256";
+	EXPECT_EQ(jump.get_url(rivo::WebSiteJumpInterface::Type_PRODUCT_INFO), base);
+	EXPECT_EQ(jump.get_url(rivo::WebSiteJumpInterface::Type_UPDATES), base + "&action=update");
+	EXPECT_EQ(jump.get_url(rivo::WebSiteJumpInterface::Type_PRESETS), base + "&action=preset");
+	EXPECT_EQ(jump.get_url(rivo::WebSiteJumpInterface::Type_DOCUMENTATION), base + "&action=documentation");
 }
