@@ -18,8 +18,8 @@ namespace rivo
 PresetManager::PresetManager()
 : _display_listener(_refs),
   _fader_listener(_refs),
-  _load_listener(*this, _sel, false),
-  _save_listener(*this, _sel, true),
+  _load_listener(*this, _sel),
+  _save_listener(*this, _sel),
   _bank(NBR_MEMORIES)
 {
 	_sel.set_filter_list({{get_filter_name(), get_filter_pattern()}});

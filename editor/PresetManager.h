@@ -2,13 +2,14 @@
 // recall one with a morph over the fade time, load and save them as a bank.
 #pragma once
 
-#include "editor/PresetBankFileListener.h"
+#include "editor/PresetLoadBankListener.h"
+#include "editor/PresetMemListener.h"
+#include "editor/PresetSaveBankListener.h"
 #include "editor/PresetListenerRefList.h"
 #include "editor/PresetNumberListener.h"
 #include "editor/PresetTimeDisplayListener.h"
 #include "editor/PresetTimeFaderListener.h"
 #include "editor/ProgStLdDefault.h"
-#include "gui/DefaultEventListener.h"
 #include "params/BankManager.h"
 #include "sys/FileSelector.h"
 
@@ -75,14 +76,14 @@ public:
 
 private:
 	GuiInterface *_gui_ptr = nullptr;
-	ruvava::DefaultEventListener _mem_listener;
+	PresetMemListener _mem_listener;
 	PresetNumberListener _number_listeners[NBR_MEMORIES];
 	PresetListenerRefList _refs;
 	PresetTimeDisplayListener _display_listener;
 	PresetTimeFaderListener _fader_listener;
 	sys::FileSelector _sel;
-	PresetBankFileListener _load_listener;
-	PresetBankFileListener _save_listener;
+	PresetLoadBankListener _load_listener;
+	PresetSaveBankListener _save_listener;
 	BankManager _bank;
 	ProgStLdDefault _stld_default;
 	ProgStLdInterface *_stld_ptr = nullptr;
