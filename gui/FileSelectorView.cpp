@@ -120,12 +120,20 @@ void FileSelectorView::refresh()
 
 int FileSelectorView::nbr_visible_rows() const
 {
-	return (H - 2 * MARGIN - 4 * LINE_H - BUTTON_H - 3 * MARGIN) / ROW_H;
+	// From under the folder's line down to the name field.
+	const int32_t top = MARGIN + LINE_H + MARGIN / 2;
+	const int32_t name_y = H - MARGIN - BUTTON_H - MARGIN - 2 * LINE_H;
+	return (name_y - MARGIN - top) / ROW_H;
 }
 
 Rect FileSelectorView::get_parent_box() const
 {
 	return Rect(px(W - MARGIN - 60), px(MARGIN), px(W - MARGIN), px(MARGIN + LINE_H - 2));
+}
+
+Rect FileSelectorView::get_home_box() const
+{
+	return Rect(px(W - MARGIN - 126), px(MARGIN), px(W - MARGIN - 66), px(MARGIN + LINE_H - 2));
 }
 
 Rect FileSelectorView::get_row_box(int index) const
@@ -156,7 +164,7 @@ void FileSelectorView::render(RenderingBufferInterface &buf) const
 	const int32_t w = px(W);
 	buf.fill_rect(0, 0, w, px(H), DialogStyle::BACK);
 	const FontInterface &f = _font;
-	f.print_in(buf, _folder, Rect(px(MARGIN), px(MARGIN), px(W - MARGIN - 70), px(MARGIN + LINE_H - 2)),
+	f.print_in(buf, _folder, Rect(px(MARGIN), px(MARGIN), px(W - MARGIN - 132), px(MARGIN + LINE_H - 2)),
 	           DialogStyle::DIM_TEXT, 0);
 	const auto button = [&](const Rect &b, const char *label, bool focus) {
 		buf.fill_rect(b._x0, b._y0, b._x1, b._y1, focus ? DialogStyle::FOCUS : DialogStyle::BUTTON_EDGE);
@@ -164,6 +172,7 @@ void FileSelectorView::render(RenderingBufferInterface &buf) const
 		              focus ? DialogStyle::FOCUS : DialogStyle::BUTTON);
 		f.print_in(buf, label, b, focus ? DialogStyle::FOCUS_TEXT : DialogStyle::TEXT, 1);
 	};
+	button(get_home_box(), "Home", false);
 	button(get_parent_box(), "Up", false);
 
 	// The list, on white.
@@ -301,6 +310,11 @@ void FileSelectorView::press(const Coord2D &p)
 	if (get_parent_box().contains(p))
 	{
 		go_to("..");
+		return;
+	}
+	if (get_home_box().contains(p))
+	{
+		go_to("~");
 		return;
 	}
 	if (get_filter_box().contains(p))

@@ -66,6 +66,7 @@ public:
 	Rect get_ok_box() const;
 	Rect get_cancel_box() const;
 	Rect get_parent_box() const;
+	Rect get_home_box() const;
 	Rect get_filter_box() const;
 
 	// Lists a folder (its parent for "..", the home folder for "~").

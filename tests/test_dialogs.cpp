@@ -6,6 +6,7 @@
 #include "gui/RenderingBufferMem.h"
 #include "gui/WindowOffscreen.h"
 #include "support/TempFolder.h"
+#include "sys/FileOp.h"
 #include "sys/FileSelector.h"
 #include "sys/SimpleMessageBox.h"
 
@@ -163,6 +164,18 @@ TEST(FileSelectorDialog, ListsFoldersThenFilteredFilesAndOpensWithTheKeyboard)
 	EXPECT_EQ(names(view), std::vector<std::string>{"inner.pbk"});
 	view.key(DialogView::Key_BACKSPACE);
 	EXPECT_EQ(view.get_folder(), s.dir.get_path());
+	const Rect up = view.get_parent_box();
+	view.press(Coord2D(up._x0 + 2, up._y0 + 2));
+	EXPECT_EQ(view.get_folder(), sys::FileOp::extract_pathname(s.dir.get_path()));
+	setenv("HOME", s.dir.get_path().c_str(), 1);
+	const Rect home = view.get_home_box();
+	view.press(Coord2D(home._x0 + 2, home._y0 + 2));
+	EXPECT_EQ(view.get_folder(), s.dir.get_path());
+	view.type("~/my.folder");
+	view.key(DialogView::Key_ENTER);
+	EXPECT_EQ(view.get_folder(), s.dir.get_path() + "/my.folder") << "a typed path";
+	EXPECT_EQ(view.get_name(), "");
+	view.key(DialogView::Key_BACKSPACE);
 
 	// Another filter shows every file.
 	const Rect fb = view.get_filter_box();
