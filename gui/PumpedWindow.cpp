@@ -213,6 +213,11 @@ void PumpedWindow::serve_timers(double now)
 	}
 }
 
+void PumpedWindow::pump()
+{
+	serve(sys::get_time_stamp());
+}
+
 void PumpedWindow::serve(double now)
 {
 	if (!is_view_open())

@@ -29,6 +29,9 @@ public:
 	void mouse_down(const Coord2D &dev, int buttons, int alt_keys, double now);
 	void mouse_up(const Coord2D &dev, int alt_keys);
 	void mouse_moved(const Coord2D &dev, int buttons);
+	// What a host's idle call does: serves pending input (the backend's),
+	// due timers and invalidated zones. The base serves timers and zones.
+	virtual void pump();
 	// Sends Notify for every timer that is due, then redraws what was invalidated.
 	void serve(double now);
 	void serve_timers(double now);

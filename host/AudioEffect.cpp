@@ -37,6 +37,12 @@ void AudioEffect::isSynth(bool state) noexcept
 	_effect.flags = state ? (_effect.flags | effFlagsIsSynth) : (_effect.flags & ~effFlagsIsSynth);
 }
 
+void AudioEffect::setEditor(AEffEditor *editor_ptr)
+{
+	_editor.reset(editor_ptr);
+	hasEditor(editor_ptr != nullptr);
+}
+
 void AudioEffect::hasEditor(bool state) noexcept
 {
 	_effect.flags = state ? (_effect.flags | effFlagsHasEditor) : (_effect.flags & ~effFlagsHasEditor);
@@ -85,6 +91,32 @@ VstIntPtr AudioEffect::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr val
 	case effGetChunk: return ptr != nullptr ? getChunk(static_cast<void **>(ptr), index != 0) : 0;
 	case effSetChunk:
 		return (ptr != nullptr && value > 0) ? setChunk(ptr, VstInt32(value), index != 0) : 0;
+	case effEditGetRect:
+	{
+		ERect *rect_ptr = nullptr;
+		const bool ok = (_editor != nullptr) && _editor->getRect(&rect_ptr);
+		if (ptr != nullptr)
+		{
+			*static_cast<ERect **>(ptr) = ok ? rect_ptr : nullptr;
+		}
+		return ok ? 1 : 0;
+	}
+	case effEditOpen: return (_editor != nullptr && _editor->open(ptr)) ? 1 : 0;
+	case effEditClose:
+		if (_editor != nullptr)
+		{
+			_editor->close();
+		}
+		return 0;
+	case effEditIdle:
+		if (_editor != nullptr)
+		{
+			_editor->idle();
+		}
+		return 0;
+	// Keys the editor does not use stay with the host's shortcuts.
+	case effEditKeyDown:
+	case effEditKeyUp: return 0;
 	default: return 0;
 	}
 }

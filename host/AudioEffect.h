@@ -3,9 +3,11 @@
 // operations, and wraps the host callback.
 #pragma once
 
+#include "host/AEffEditor.h"
 #include "host/Vst2Interface.h"
 
 #include <atomic>
+#include <memory>
 
 class AudioEffect
 {
@@ -102,6 +104,12 @@ public:
 	void programsAreChunks(bool state) noexcept;
 	void isSynth(bool state) noexcept;
 	void hasEditor(bool state) noexcept;
+	// Owned from now on; the record says the plug-in has an editor.
+	void setEditor(AEffEditor *editor_ptr);
+	AEffEditor *getEditor() const noexcept
+	{
+		return _editor.get();
+	}
 
 	// Host callback wrappers; each answers 0 without a callback.
 	VstIntPtr call_host(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0, void *ptr = nullptr,
@@ -127,4 +135,6 @@ private:
 
 	audioMasterCallback _host_callback;
 	AEffect _effect;
+	// Goes last, after the derived plug-in and what it owns.
+	std::unique_ptr<AEffEditor> _editor;
 };

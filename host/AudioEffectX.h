@@ -71,6 +71,11 @@ public:
 	{
 		return false;
 	}
+	// A host's own request; 0 when not understood.
+	virtual VstIntPtr vendorSpecific(VstInt32 /*index*/, VstIntPtr /*value*/, void * /*ptr*/, float /*opt*/)
+	{
+		return 0;
+	}
 	virtual bool keysRequired()
 	{
 		return true;

@@ -125,7 +125,10 @@ enum AEffectOpcodes : VstInt32
 	effSetViewPosition,
 	effGetParameterProperties,
 	effKeysRequired,
-	effGetVstVersion
+	effGetVstVersion,
+	effEditKeyDown,
+	effEditKeyUp,
+	effSetEditKnobMode
 };
 
 // Plug-in to host, through the callback.

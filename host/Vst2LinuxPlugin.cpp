@@ -1,6 +1,8 @@
 // The host adapter on Linux.
 #include "host/Vst2LinuxPlugin.h"
 
+#include "host/EditorBindingInterface.h"
+
 #include "platform/Storage.h"
 #include "sys/res_fnc.h"
 
@@ -21,7 +23,23 @@ Vst2LinuxPlugin::~Vst2LinuxPlugin()
 
 void Vst2LinuxPlugin::request_tempo_gui_refresh_from_process(double tempo)
 {
-	_gui_tempo.store(float(tempo), std::memory_order_release);
+	if (auto *editor_ptr = dynamic_cast<EditorBindingInterface *>(getEditor()))
+	{
+		editor_ptr->request_tempo_refresh(tempo);
+	}
+}
+
+VstIntPtr Vst2LinuxPlugin::vendorSpecific(VstInt32 index, VstIntPtr value, void *, float opt)
+{
+	constexpr VstInt32 PRES = ('P' << 24) | ('r' << 16) | ('e' << 8) | 'S';
+	constexpr VstIntPtr AECS = ('A' << 24) | ('e' << 16) | ('C' << 8) | 's';
+	auto *editor_ptr = dynamic_cast<EditorBindingInterface *>(getEditor());
+	if (index == PRES && value == AECS && editor_ptr != nullptr && opt > 0)
+	{
+		editor_ptr->request_scale(opt);
+		return 1;
+	}
+	return 0;
 }
 
 std::string Vst2LinuxPlugin::do_get_plugin_dir() const

@@ -4,8 +4,9 @@
 
 #include "host/HostDspVst2Linux.h"
 #include "host/Vst2Plugin.h"
+#include "params/HostGuiInterface.h"
 
-#include <atomic>
+#include <memory>
 
 namespace rivo
 {
@@ -22,19 +23,23 @@ public:
 	{
 		return _host_dsp;
 	}
-	// The tempo handed over from the audio thread, 0 when none is pending.
-	float take_gui_tempo() noexcept
+	// The editor's host side, kept as long as the plug-in (the editor refers to it).
+	void adopt_host_gui(std::unique_ptr<HostGuiInterface> host_gui_ptr)
 	{
-		return _gui_tempo.exchange(0, std::memory_order_acq_rel);
+		_host_gui = std::move(host_gui_ptr);
 	}
+	// The host's request for a scale factor of the editor (index 'PreS',
+	// value 'AeCs', opt the factor), as several hosts send it.
+	VstIntPtr vendorSpecific(VstInt32 index, VstIntPtr value, void *ptr, float opt) override;
 
 protected:
+	// To the editor binding, which shows it at the next idle call.
 	void request_tempo_gui_refresh_from_process(double tempo) override;
 	std::string do_get_plugin_dir() const override;
 
 private:
 	HostDspVst2Linux _host_dsp;
-	std::atomic<float> _gui_tempo{0};
+	std::unique_ptr<HostGuiInterface> _host_gui;
 };
 
 }  // namespace rivo

@@ -33,6 +33,7 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
 	case effGetParameterProperties:
 		return ptr != nullptr && getParameterProperties(index, static_cast<VstParameterProperties *>(ptr)) ? 1 : 0;
 	case effKeysRequired: return keysRequired() ? 0 : 1;
+	case effVendorSpecific: return vendorSpecific(index, value, ptr, opt);
 	case effGetVstVersion: return 2200;
 	default: return AudioEffect::dispatcher(opcode, index, value, ptr, opt);
 	}

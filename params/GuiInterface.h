@@ -31,6 +31,15 @@ public:
 	virtual void set_hidden_param(int index, float val) = 0;
 	virtual void set_tempo(float bpm) = 0;
 	virtual void set_control_top_layer_pic(int ctrl, int pic) = 0;
+	// The host's idle call, on the editor's thread: what the editor shows
+	// catches up (parameter changes, window events, timers).
+	virtual void idle() {}
+	// Device pixels per editor unit (1 or 2), chosen before opening.
+	virtual void set_scale(int) {}
+	virtual int get_scale() const
+	{
+		return 1;
+	}
 };
 
 }  // namespace rivo

@@ -19,7 +19,7 @@ public:
 
 	// Serves every pending X event, the timers that are due and the
 	// invalidated zones. Harmless while closed.
-	void pump();
+	void pump() override;
 	// The toolkit's X window (0 while closed), and whether it vanished with
 	// its parent.
 	unsigned long get_x_window() const noexcept;

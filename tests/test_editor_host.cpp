@@ -1,0 +1,156 @@
+// The editor as a host sees it, through the plug-in file: its rectangle
+// before and after opening, at both scales, opened in a window of the test
+// on a virtual X server, idled, closed, opened twice, its parent destroyed.
+// GoogleTest before Xlib, whose macros clash with its names.
+#include <gtest/gtest.h>
+
+#include "support/VstTestHost.h"
+#include "support/XvfbServer.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+using namespace testsupport;
+
+namespace
+{
+
+XvfbServer &server()
+{
+	static XvfbServer xvfb;
+	return xvfb;
+}
+
+class EditorHost : public VstHost
+{
+protected:
+	static void SetUpTestSuite()
+	{
+		server();
+		setenv("TARVELLE_EDITOR", "1", 1);
+		setenv("TARVELLE_SCALE", "1", 1);
+		VstHost::SetUpTestSuite();
+	}
+	void SetUp() override
+	{
+		dpy = XOpenDisplay(nullptr);
+		ASSERT_NE(dpy, nullptr) << "no X server: install xvfb, or set DISPLAY";
+		parent = XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 0, 0, 601, 563, 0, 0, 0);
+		XMapWindow(dpy, parent);
+		XSync(dpy, False);
+		VstHost::SetUp();
+	}
+	void TearDown() override
+	{
+		VstHost::TearDown();
+		if (parent != 0)
+		{
+			XDestroyWindow(dpy, parent);
+		}
+		XCloseDisplay(dpy);
+	}
+	ERect rect()
+	{
+		ERect *r = nullptr;
+		EXPECT_EQ(dispatch(effEditGetRect, 0, 0, &r), 1);
+		return (r != nullptr) ? *r : ERect{-1, -1, -1, -1};
+	}
+	int nbr_children()
+	{
+		Window root;
+		Window par;
+		Window *kids = nullptr;
+		unsigned n = 0;
+		XQueryTree(dpy, parent, &root, &par, &kids, &n);
+		XFree(kids);
+		return int(n);
+	}
+	// A host idling at 25 Hz.
+	void idle_for(double seconds)
+	{
+		const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+		while (std::chrono::steady_clock::now() < end)
+		{
+			dispatch(effEditIdle);
+			std::this_thread::sleep_for(std::chrono::milliseconds(40));
+		}
+	}
+	void *handle() const
+	{
+		return reinterpret_cast<void *>(uintptr_t(parent));
+	}
+
+	Display *dpy = nullptr;
+	Window parent = 0;
+};
+
+}  // namespace
+
+TEST_F(EditorHost, AnswersItsRectangleBeforeAndAfterOpeningAndShowsItsBackgrounds)
+{
+	EXPECT_NE(effect->flags & effFlagsHasEditor, 0);
+	const ERect before = rect();
+	EXPECT_EQ(before.top, 0);
+	EXPECT_EQ(before.left, 0);
+	EXPECT_EQ(before.right, 601);
+	EXPECT_EQ(before.bottom, 563);
+	dispatch(effEditIdle);  // before open: harmless
+	const auto t0 = std::chrono::steady_clock::now();
+	ASSERT_EQ(dispatch(effEditOpen, 0, 0, handle()), 1);
+	const double open_s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+	EXPECT_LT(open_s, 0.5);
+	EXPECT_EQ(nbr_children(), 1);
+	idle_for(0.2);
+	const ERect after = rect();
+	EXPECT_EQ(after.right, 601);
+	EXPECT_EQ(after.bottom, 563);
+	// The middle band's background is painted: not the parent's black.
+	XImage *img = XGetImage(dpy, parent, 300, 300, 1, 1, AllPlanes, ZPixmap);
+	ASSERT_NE(img, nullptr);
+	EXPECT_NE(XGetPixel(img, 0, 0) & 0xFFFFFF, 0u);
+	XDestroyImage(img);
+	dispatch(effEditKeyDown, 0, 'a');
+	EXPECT_EQ(dispatch(effEditKeyDown, 0, 'a'), 0) << "the host keeps its shortcuts";
+	dispatch(effEditClose);
+	EXPECT_EQ(nbr_children(), 0);
+}
+
+TEST_F(EditorHost, SurvivesOpenTwiceHideWithoutCloseAndAParentDestroyedFirst)
+{
+	ASSERT_EQ(dispatch(effEditOpen, 0, 0, handle()), 1);
+	ASSERT_EQ(dispatch(effEditOpen, 0, 0, handle()), 1);
+	EXPECT_EQ(nbr_children(), 1);
+	idle_for(0.1);
+	XUnmapWindow(dpy, parent);  // hidden by the host, no close
+	XSync(dpy, False);
+	idle_for(0.1);
+	XMapWindow(dpy, parent);
+	XDestroyWindow(dpy, parent);
+	XSync(dpy, False);
+	parent = 0;
+	idle_for(0.2);
+	dispatch(effEditClose);
+	dispatch(effEditIdle);
+}
+
+TEST_F(EditorHost, ReportsTheScaledSizeAndTakesTheHostsScaleRequest)
+{
+	setenv("TARVELLE_SCALE", "2", 1);
+	AEffect *scaled = entry(&host_callback);
+	ASSERT_NE(scaled, nullptr);
+	ERect *r = nullptr;
+	ASSERT_EQ(scaled->dispatcher(scaled, effEditGetRect, 0, 0, &r, 0), 1);
+	EXPECT_EQ(r->right, 1202);
+	EXPECT_EQ(r->bottom, 1126);
+	constexpr VstInt32 PRES = ('P' << 24) | ('r' << 16) | ('e' << 8) | 'S';
+	constexpr VstIntPtr AECS = ('A' << 24) | ('e' << 16) | ('C' << 8) | 's';
+	EXPECT_EQ(scaled->dispatcher(scaled, effVendorSpecific, PRES, AECS, nullptr, 1.0f), 1);
+	ASSERT_EQ(scaled->dispatcher(scaled, effEditGetRect, 0, 0, &r, 0), 1);
+	EXPECT_EQ(r->right, 601) << "the host asked for 1x";
+	scaled->dispatcher(scaled, effClose, 0, 0, nullptr, 0);
+	setenv("TARVELLE_SCALE", "1", 1);
+}
