@@ -1,14 +1,23 @@
 #include "editor/TarvelleGui.h"
 
-#include "gui/FontFactory.h"
-#include "gui/PicDataFactory.h"
 #include "gui/PumpedWindow.h"
 #include "params/DspInterface.h"
+#include "params/HostGuiInterface.h"
+#include "params/NormalizedParamInterface.h"
 
 #include <string>
 
 namespace rivo
 {
+
+namespace
+{
+
+// The master volume's parameter and its fader's place in the master strip.
+constexpr int MASTER_VOL = 1;
+const ruvava::Coord2D MASTER_FADER_POS(301 - 270, 253 - 95);
+
+}  // namespace
 
 TarvelleGui::TarvelleGui()
 {
@@ -22,6 +31,53 @@ TarvelleGui::TarvelleGui()
 	_bkg_root.push_back(_bkg_info, 23);
 	_bkg_root.refresh_child_coord();
 	_ctrl_root.set_area(ruvava::Rect(0, 0, WIDTH, HEIGHT));
+}
+
+void TarvelleGui::build()
+{
+	if (_built)
+	{
+		return;
+	}
+	_built = true;
+	// Row 1: tempo, edit, LFO, presets; row 2: cells 1/3, master and tone,
+	// cells 2/4; then the information bar.
+	_ctrl_row_1.push_back(_cgi_tempo, 81);
+	_ctrl_row_1.push_back(_cgi_edit, 110);
+	_ctrl_row_1.push_back(_cgi_lfo, 214);
+	_ctrl_row_1.push_back(_cgi_presets, 196);
+	_ctrl_row_2.push_back(_cgi_cell_1_3, 270);
+	_ctrl_row_2.push_back(_cgi_master, 61);
+	_ctrl_row_2.push_back(_cgi_cell_2_4, 270);
+	_ctrl_root.push_back(_ctrl_row_1, 95);
+	_ctrl_root.push_back(_ctrl_row_2, 445);
+	_ctrl_root.push_back(_cgi_info, 23);
+	_ctrl_root.refresh_child_coord();
+
+	const int nbr_param = (_dsp_ptr != nullptr) ? _dsp_ptr->get_nbr_param() : 0;
+	_mcl.resize(size_t(nbr_param));
+	setup_fd_17(_master_fader);
+	_master_fader.set_rel_coord(MASTER_FADER_POS);
+	if (_dsp_ptr != nullptr && MASTER_VOL < nbr_param)
+	{
+		_master_listener.associate_param(MASTER_VOL, *_dsp_ptr->get_param_ref(MASTER_VOL));
+		_master_listener.set_meta_list(_mcl);
+		if (_host_ptr != nullptr)
+		{
+			_master_listener.set_host(*_host_ptr);
+		}
+		_mcl[MASTER_VOL].connect(_master_fader, _master_listener);
+	}
+	_cgi_master.push_back(_master_fader);
+}
+
+void TarvelleGui::setup_fd_17(ruvava::Fader &fader)
+{
+	fader.set_direction(ruvava::Fader::Direction_VERTICAL);
+	fader.set_amplitude(61);
+	fader.set_xy_rate(0.03125);
+	fader.set_side_click_speed(1);
+	fader.set_box(ruvava::Rect(-26, -16, 30, 89));
 }
 
 TarvelleGui::~TarvelleGui()
@@ -62,46 +118,45 @@ void TarvelleGui::set_scale(int scale)
 	_scale = (scale == 2) ? 2 : 1;
 }
 
-ruvava::Picture TarvelleGui::picture(const char *name_0)
-{
-	const std::string name = std::string(name_0) + ((_scale == 2) ? "@2x" : "");
-	_pic_datas.emplace_back(ruvava::PicDataFactory::get_instance().create(name.c_str()));
-	ruvava::Picture pic(_pic_datas.back().get());
-	pic.set_scale(_scale);
-	return pic;
-}
-
 int TarvelleGui::load_pictures()
 {
 	if (_loaded_scale == _scale)
 	{
 		return 0;
 	}
-	_pic_datas.clear();
-	_bkg_edit.set_picture(picture("bkg_27_e"));
-	_bkg_presets.set_picture(picture("bkg_27_p"));
-	_bkg_middle.set_picture(picture("bkg_27_m"));
-	_bkg_info.set_picture(picture("bkg_27_s"));
-	_font.reset(ruvava::FontFactory::get_instance().create((_scale == 2) ? "font_03@2x" : "font_03"));
-	for (const auto &d : _pic_datas)
+	if (graph_rsc_load_pic(PIC_TABLE, PIC_TABLE_SIZE, _scale) != 0 || graph_rsc_load_font(FONT_TABLE, 2, _scale) != 0)
 	{
-		if (d == nullptr)
-		{
-			return -1;
-		}
+		return -1;
 	}
+	_bkg_edit.set_picture(get_pic("bkg_27_e"));
+	_bkg_presets.set_picture(get_pic("bkg_27_p"));
+	_bkg_middle.set_picture(get_pic("bkg_27_m"));
+	_bkg_info.set_picture(get_pic("bkg_27_s"));
+	_master_fader.set_graduation_pic(get_pic("fd_17_p"));
+	_master_fader.set_button_pic(get_pic("fd_17"));
+	_master_fader.set_selection_pic(get_pic("fd_17_s"));
 	_loaded_scale = _scale;
-	return (_font != nullptr) ? 0 : -1;
+	return 0;
 }
 
 int TarvelleGui::open(void *parent_ptr)
 {
+	build();
 	if (_win_ptr == nullptr || load_pictures() != 0)
 	{
 		return -1;
 	}
+	if (_host_ptr != nullptr && _host_ptr->get_property("can_resize_window") != 0)
+	{
+		_win_ptr->set_resize_flag(true);
+	}
+	// Every control takes its parameter's current value.
+	for (MetaControl &m : _mcl)
+	{
+		m.update_param();
+	}
 	_win_ptr->set_scale(_scale);
-	_win_ptr->set_sys_font(_font.get());
+	_win_ptr->set_sys_font(get_font(0));
 	return _win_ptr->open(parent_ptr);
 }
 
@@ -125,8 +180,14 @@ void TarvelleGui::idle()
 {
 	if (_board != nullptr)
 	{
-		// The controls bound to these parameters move here (panels to come).
-		_board->collect([](int, float, int) {});
+		// Changes from the host, MIDI or programs move the controls here, on
+		// the editor's thread.
+		_board->collect([this](int index, float nval, int prio) {
+			if (index >= 0 && size_t(index) < _mcl.size())
+			{
+				_mcl[size_t(index)].set_param(nval, prio);
+			}
+		});
 	}
 	if (_win_ptr != nullptr)
 	{

@@ -1,11 +1,16 @@
 // The plug-in's editor: its window's trees, the pictures and fonts of its
-// scale, and the parameter changes it shows. So far the panels' backgrounds;
-// the controls and panels follow.
+// scale, and the controls bound to their parameters. So far the panels'
+// backgrounds and the master volume fader; the other panels follow.
 #pragma once
 
 #include "gui/BackgroundItem.h"
 #include "gui/BackgroundSplit.h"
+#include "editor/GraphRscMixin.h"
+#include "editor/ListenerBase.h"
+#include "editor/MetaControlList.h"
+#include "gui/CtrlGroupItem.h"
 #include "gui/CtrlGroupSplit.h"
+#include "gui/Fader.h"
 #include "params/GuiInterface.h"
 #include "params/ParamChangeBoard.h"
 
@@ -23,7 +28,7 @@ class PumpedWindow;
 namespace rivo
 {
 
-class TarvelleGui : public GuiInterface
+class TarvelleGui : public GuiInterface, public GraphRscMixin
 {
 public:
 	static constexpr int WIDTH = 601;
@@ -33,7 +38,11 @@ public:
 	~TarvelleGui() override;
 
 	int init() override;
-	void set_default_state() override {}
+	// The first call builds the trees and binds the controls.
+	void set_default_state() override
+	{
+		build();
+	}
 	void restore() override {}
 	HostGuiInterface *get_host() const override
 	{
@@ -85,11 +94,22 @@ public:
 	{
 		return _tempo;
 	}
+	MetaControlList &use_mcl() noexcept
+	{
+		return _mcl;
+	}
+	ruvava::CtrlGroupItem &use_master_cgi() noexcept
+	{
+		return _cgi_master;
+	}
 
 private:
-	// The pictures of the current scale, loaded once per scale.
+	// The trees and the bindings, once.
+	void build();
+	// The pictures and fonts of the current scale, loaded once per scale,
+	// and given to the backgrounds and controls.
 	int load_pictures();
-	ruvava::Picture picture(const char *name_0);
+	void setup_fd_17(ruvava::Fader &fader);
 
 	HostGuiInterface *_host_ptr = nullptr;
 	DspInterface *_dsp_ptr = nullptr;
@@ -98,8 +118,8 @@ private:
 	int _scale = 1;
 	int _loaded_scale = 0;
 	float _tempo = 0;
-	std::deque<std::unique_ptr<ruvava::PicDataInterface>> _pic_datas;
-	std::unique_ptr<ruvava::FontInterface> _font;
+	bool _built = false;
+	MetaControlList _mcl;
 
 	ruvava::BackgroundSplit _bkg_root{1, ruvava::SPTreeSplit::Type_VERTICAL};
 	ruvava::BackgroundSplit _bkg_top{1, ruvava::SPTreeSplit::Type_HORIZONTAL};
@@ -108,6 +128,20 @@ private:
 	ruvava::BackgroundItem _bkg_middle;
 	ruvava::BackgroundItem _bkg_info;
 	ruvava::CtrlGroupSplit _ctrl_root{1, ruvava::SPTreeSplit::Type_VERTICAL};
+	ruvava::CtrlGroupSplit _ctrl_row_1{1, ruvava::SPTreeSplit::Type_HORIZONTAL};
+	ruvava::CtrlGroupSplit _ctrl_row_2{1, ruvava::SPTreeSplit::Type_HORIZONTAL};
+	ruvava::CtrlGroupItem _cgi_tempo;
+	ruvava::CtrlGroupItem _cgi_edit;
+	ruvava::CtrlGroupItem _cgi_lfo;
+	ruvava::CtrlGroupItem _cgi_presets;
+	ruvava::CtrlGroupItem _cgi_cell_1_3;
+	ruvava::CtrlGroupItem _cgi_master;
+	ruvava::CtrlGroupItem _cgi_cell_2_4;
+	ruvava::CtrlGroupItem _cgi_info;
+
+	// The master strip.
+	ruvava::Fader _master_fader;
+	ListenerBase _master_listener;
 };
 
 }  // namespace rivo

@@ -154,3 +154,36 @@ TEST_F(EditorHost, ReportsTheScaledSizeAndTakesTheHostsScaleRequest)
 	scaled->dispatcher(scaled, effClose, 0, 0, nullptr, 0);
 	setenv("TARVELLE_SCALE", "1", 1);
 }
+
+namespace
+{
+
+void xdotool(const std::string &args)
+{
+	ASSERT_EQ(std::system(("xdotool " + args).c_str()), 0) << args;
+}
+
+}  // namespace
+
+TEST_F(EditorHost, TheMasterFaderFollowsTheHostAndTheHostHearsItsDrags)
+{
+	ASSERT_EQ(dispatch(effEditOpen, 0, 0, handle()), 1);
+	idle_for(0.1);
+	// The host puts the master volume at the bottom: the handle follows.
+	effect->setParameter(effect, 1, 0.0f);
+	idle_for(0.1);
+	host.automation.clear();
+	// Dragged up by 20 px from the handle's new place (the drag is relative).
+	xdotool("mousemove --sync 301 314 mousedown 1");
+	idle_for(0.1);
+	xdotool("mousemove_relative -- 0 -20");
+	idle_for(0.1);
+	xdotool("mouseup 1");
+	idle_for(1.0);
+	const float v = effect->getParameter(effect, 1);
+	EXPECT_NEAR(v, 20.0 / 61, 0.03);
+	ASSERT_FALSE(host.automation.empty()) << "the host hears the drag";
+	EXPECT_EQ(host.automation.back().first, 1);
+	EXPECT_NEAR(host.automation.back().second, v, 1e-6);
+	dispatch(effEditClose);
+}
