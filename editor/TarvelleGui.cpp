@@ -10,15 +10,6 @@
 namespace rivo
 {
 
-namespace
-{
-
-// The master volume's parameter and its fader's place in the master strip.
-constexpr int MASTER_VOL = 1;
-const ruvava::Coord2D MASTER_FADER_POS(301 - 270, 253 - 95);
-
-}  // namespace
-
 TarvelleGui::TarvelleGui()
 {
 	// The backgrounds: the tempo, edit and LFO strip beside the preset panel,
@@ -56,28 +47,8 @@ void TarvelleGui::build()
 
 	const int nbr_param = (_dsp_ptr != nullptr) ? _dsp_ptr->get_nbr_param() : 0;
 	_mcl.resize(size_t(nbr_param));
-	setup_fd_17(_master_fader);
-	_master_fader.set_rel_coord(MASTER_FADER_POS);
-	if (_dsp_ptr != nullptr && MASTER_VOL < nbr_param)
-	{
-		_master_listener.associate_param(MASTER_VOL, *_dsp_ptr->get_param_ref(MASTER_VOL));
-		_master_listener.set_meta_list(_mcl);
-		if (_host_ptr != nullptr)
-		{
-			_master_listener.set_host(*_host_ptr);
-		}
-		_mcl[MASTER_VOL].connect(_master_fader, _master_listener);
-	}
-	_cgi_master.push_back(_master_fader);
-}
-
-void TarvelleGui::setup_fd_17(ruvava::Fader &fader)
-{
-	fader.set_direction(ruvava::Fader::Direction_VERTICAL);
-	fader.set_amplitude(61);
-	fader.set_xy_rate(0.03125);
-	fader.set_side_click_speed(1);
-	fader.set_box(ruvava::Rect(-26, -16, 30, 89));
+	_effect.init(*this);
+	_effect.build();
 }
 
 TarvelleGui::~TarvelleGui()
@@ -132,20 +103,21 @@ int TarvelleGui::load_pictures()
 	_bkg_presets.set_picture(get_pic("bkg_27_p"));
 	_bkg_middle.set_picture(get_pic("bkg_27_m"));
 	_bkg_info.set_picture(get_pic("bkg_27_s"));
-	_master_fader.set_graduation_pic(get_pic("fd_17_p"));
-	_master_fader.set_button_pic(get_pic("fd_17"));
-	_master_fader.set_selection_pic(get_pic("fd_17_s"));
 	_loaded_scale = _scale;
+	if (_built)
+	{
+		_effect.apply_pictures();
+	}
 	return 0;
 }
 
 int TarvelleGui::open(void *parent_ptr)
 {
-	build();
 	if (_win_ptr == nullptr || load_pictures() != 0)
 	{
 		return -1;
 	}
+	build();
 	if (_host_ptr != nullptr && _host_ptr->get_property("can_resize_window") != 0)
 	{
 		_win_ptr->set_resize_flag(true);

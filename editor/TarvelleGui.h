@@ -1,16 +1,17 @@
 // The plug-in's editor: its window's trees, the pictures and fonts of its
-// scale, and the controls bound to their parameters. So far the panels'
-// backgrounds and the master volume fader; the other panels follow.
+// scale, and the controls bound to their parameters. So far the master and
+// tone strip and the voice cells; the edit, LFO, tempo, preset and
+// information panels follow.
 #pragma once
 
 #include "gui/BackgroundItem.h"
 #include "gui/BackgroundSplit.h"
 #include "editor/GraphRscMixin.h"
+#include "editor/GuiEffect.h"
 #include "editor/ListenerBase.h"
 #include "editor/MetaControlList.h"
 #include "gui/CtrlGroupItem.h"
 #include "gui/CtrlGroupSplit.h"
-#include "gui/Fader.h"
 #include "params/GuiInterface.h"
 #include "params/ParamChangeBoard.h"
 
@@ -102,6 +103,14 @@ public:
 	{
 		return _cgi_master;
 	}
+	ruvava::CtrlGroupItem &use_cell_1_3_cgi() noexcept
+	{
+		return _cgi_cell_1_3;
+	}
+	ruvava::CtrlGroupItem &use_cell_2_4_cgi() noexcept
+	{
+		return _cgi_cell_2_4;
+	}
 
 private:
 	// The trees and the bindings, once.
@@ -109,7 +118,6 @@ private:
 	// The pictures and fonts of the current scale, loaded once per scale,
 	// and given to the backgrounds and controls.
 	int load_pictures();
-	void setup_fd_17(ruvava::Fader &fader);
 
 	HostGuiInterface *_host_ptr = nullptr;
 	DspInterface *_dsp_ptr = nullptr;
@@ -139,9 +147,7 @@ private:
 	ruvava::CtrlGroupItem _cgi_cell_2_4;
 	ruvava::CtrlGroupItem _cgi_info;
 
-	// The master strip.
-	ruvava::Fader _master_fader;
-	ListenerBase _master_listener;
+	GuiEffect _effect;
 };
 
 }  // namespace rivo

@@ -1,0 +1,42 @@
+// The control configurations of the editor: geometry, motion settings and
+// the pictures of the current scale, by name.
+#pragma once
+
+namespace ruvava
+{
+class Diode;
+class Fader;
+class FlipFlop;
+class Knob;
+class Switch;
+}  // namespace ruvava
+
+namespace rivo
+{
+
+class GraphRscMixin;
+
+class ControlSetup
+{
+public:
+	static void setup_kn_29(ruvava::Knob &k, const GraphRscMixin &rsc);
+	static void setup_kn_30(ruvava::Knob &k, const GraphRscMixin &rsc);
+	static void setup_kn_31(ruvava::Knob &k, const GraphRscMixin &rsc);
+	static void setup_kn_32(ruvava::Knob &k, const GraphRscMixin &rsc);
+	static void setup_kn_34(ruvava::Knob &k, const GraphRscMixin &rsc);
+	static void setup_kn_34_fdbk(ruvava::Knob &k, const GraphRscMixin &rsc);
+	static void setup_fd_15(ruvava::Fader &f, const GraphRscMixin &rsc);
+	static void setup_fd_17(ruvava::Fader &f, const GraphRscMixin &rsc);
+	static void setup_ff_23(ruvava::FlipFlop &f, const GraphRscMixin &rsc);
+	// left: the left cells' depth switch (sw_08), else the mirrored sw_09.
+	static void setup_sw_08_09(ruvava::Switch &s, const GraphRscMixin &rsc, bool left);
+	static void setup_clip_led(ruvava::Diode &d, const GraphRscMixin &rsc);
+
+private:
+	// A knob of n rotating frames named prefix_1 ... prefix_n with its
+	// graduation, spot, selection and arrow.
+	static void knob_frames(ruvava::Knob &k, const GraphRscMixin &rsc, const char *prefix_0, int n, double base,
+	                        double per, double radius);
+};
+
+}  // namespace rivo
