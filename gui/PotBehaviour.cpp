@@ -182,7 +182,8 @@ bool PotBehaviour::drag(double &val, double now)
 	val = std::clamp(val, 0.0, 1.0);
 	_prev_gap = agap;
 	_last_time = now;
-	_moving = (val != old);
+	// Below the precision of the values the host keeps, nothing moves.
+	_moving = std::fabs(val - old) >= 1e-6;
 	return _moving;
 }
 
@@ -207,7 +208,7 @@ bool PotBehaviour::attract(double &val, double now, double speed)
 	}
 	val = std::clamp(val + _speed * dt, 0.0, 1.0);
 	_last_time = now;
-	_moving = (val != old);
+	_moving = std::fabs(val - old) >= 1e-6;
 	return _moving;
 }
 

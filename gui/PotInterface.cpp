@@ -10,6 +10,13 @@
 namespace ruvava
 {
 
+namespace
+{
+
+constexpr double SETTLED = 1e-6;
+
+}  // namespace
+
 void PotInterface::set_graduation_pic(const Picture &pic)
 {
 	_graduation = pic;
@@ -148,7 +155,9 @@ int32_t PotInterface::notify(Notify &m)
 	{
 		_pot.attract(v, m.get_time_stamp(), _released ? 0 : _attraction_speed);
 	}
-	if (v == old)
+	// Values come back from the host as floats: a difference below their
+	// precision is no movement, or a released pot would never come to rest.
+	if (std::fabs(v - old) < SETTLED)
 	{
 		if (_released && !_pot.is_moving())
 		{

@@ -187,3 +187,38 @@ TEST_F(EditorHost, TheMasterFaderFollowsTheHostAndTheHostHearsItsDrags)
 	EXPECT_NEAR(host.automation.back().second, v, 1e-6);
 	dispatch(effEditClose);
 }
+
+TEST_F(EditorHost, EachVoicesGainKnobFollowsTheHostAndDragsItsOwnParameter)
+{
+	ASSERT_EQ(dispatch(effEditOpen, 0, 0, handle()), 1);
+	idle_for(0.1);
+	// Window positions of the four gain knobs; voice i's parameters start at 11 + 28 i.
+	const int xs[4] = {241, 360, 242, 359};
+	const int ys[4] = {211, 211, 414, 414};
+	for (int i = 0; i < 4; ++i)
+	{
+		const int gain = 11 + 28 * i;
+		effect->setParameter(effect, gain, 0.2f);
+		idle_for(0.1);
+		host.automation.clear();
+		xdotool("mousemove --sync " + std::to_string(xs[i]) + " " + std::to_string(ys[i]) + " mousedown 1");
+		idle_for(0.1);
+		xdotool("mousemove_relative -- 0 -64");
+		idle_for(0.1);
+		xdotool("mouseup 1");
+		// The knob glides on after the release until it reaches the target.
+		idle_for(1.2);
+		EXPECT_NEAR(effect->getParameter(effect, gain), 0.2 + 64.0 / 256, 0.02) << "voice " << i + 1;
+		ASSERT_FALSE(host.automation.empty()) << "voice " << i + 1;
+		for (const auto &a : host.automation)
+		{
+			EXPECT_EQ(a.first, gain) << "only its own parameter " << a.second;
+		}
+	}
+	// At rest, the editor tells the host nothing more (values come back from
+	// the host rounded to floats: that is no movement).
+	host.automation.clear();
+	idle_for(0.5);
+	EXPECT_TRUE(host.automation.empty());
+	dispatch(effEditClose);
+}
