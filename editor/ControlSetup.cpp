@@ -90,28 +90,28 @@ void ControlSetup::setup_kn_34_fdbk(ruvava::Knob &k, const GraphRscMixin &rsc)
 	k.set_angles(0.75, -1);
 }
 
-void ControlSetup::setup_fd_15(ruvava::Fader &f, const GraphRscMixin &rsc)
+void ControlSetup::vertical_fader(ruvava::Fader &f, const GraphRscMixin &rsc, const char *name_0, int32_t amplitude,
+                                  const ruvava::Rect &box)
 {
-	f.set_graduation_pic(pic(rsc, "fd_15_p"));
-	f.set_button_pic(pic(rsc, "fd_15"));
-	f.set_selection_pic(pic(rsc, "fd_15_s"));
+	const std::string n = name_0;
+	f.set_graduation_pic(pic(rsc, n + "_p"));
+	f.set_button_pic(pic(rsc, n));
+	f.set_selection_pic(pic(rsc, n + "_s"));
 	f.set_direction(ruvava::Fader::Direction_VERTICAL);
-	f.set_amplitude(68);
+	f.set_amplitude(amplitude);
 	f.set_xy_rate(0.03125);
 	f.set_side_click_speed(1);
-	f.set_box(ruvava::Rect(-26, -25, 30, 89));
+	f.set_box(box);
+}
+
+void ControlSetup::setup_fd_15(ruvava::Fader &f, const GraphRscMixin &rsc)
+{
+	vertical_fader(f, rsc, "fd_15", 68, ruvava::Rect(-26, -25, 30, 89));
 }
 
 void ControlSetup::setup_fd_17(ruvava::Fader &f, const GraphRscMixin &rsc)
 {
-	f.set_graduation_pic(pic(rsc, "fd_17_p"));
-	f.set_button_pic(pic(rsc, "fd_17"));
-	f.set_selection_pic(pic(rsc, "fd_17_s"));
-	f.set_direction(ruvava::Fader::Direction_VERTICAL);
-	f.set_amplitude(61);
-	f.set_xy_rate(0.03125);
-	f.set_side_click_speed(1);
-	f.set_box(ruvava::Rect(-26, -16, 30, 89));
+	vertical_fader(f, rsc, "fd_17", 61, ruvava::Rect(-26, -16, 30, 89));
 }
 
 void ControlSetup::setup_ff_23(ruvava::FlipFlop &f, const GraphRscMixin &rsc)

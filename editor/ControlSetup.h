@@ -2,6 +2,8 @@
 // the pictures of the current scale, by name.
 #pragma once
 
+#include "gui/Rect.h"
+
 namespace ruvava
 {
 class Diode;
@@ -37,6 +39,9 @@ private:
 	// graduation, spot, selection and arrow.
 	static void knob_frames(ruvava::Knob &k, const GraphRscMixin &rsc, const char *prefix_0, int n, double base,
 	                        double per, double radius);
+	// A vertical fader: handle name_0, graduation name_0_p, selection name_0_s.
+	static void vertical_fader(ruvava::Fader &f, const GraphRscMixin &rsc, const char *name_0, int32_t amplitude,
+	                           const ruvava::Rect &box);
 };
 
 }  // namespace rivo

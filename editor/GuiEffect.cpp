@@ -2,6 +2,7 @@
 
 #include "editor/ControlSetup.h"
 #include "editor/TarvelleGui.h"
+#include "engine/ParamIndex.h"
 #include "engine/TarvelleDsp.h"
 #include "params/DspInterface.h"
 
@@ -11,28 +12,7 @@ namespace rivo
 namespace
 {
 
-// Parameters: the globals, then 28 per voice from 11.
-constexpr int MASTER_VOL = 1;
-constexpr int COLORED_VOL = 2;
-constexpr int TONE_X = 3;
-constexpr int TONE_Y = 7;
-constexpr int voice_base(int i)
-{
-	return 11 + 28 * i;
-}
-enum VoiceParam
-{
-	GAIN = 0,
-	PAN = 1,
-	DEPTH = 5,
-	HOLD = 6,
-	PERIOD = 7,
-	MAN_PHASE = 11,
-	FDBK_LVL = 15,
-	FDBK_COL = 19,
-	BPF_FREQ = 23,
-	BPF_Q = 27
-};
+using P = ParamIndex;
 
 // Control origins inside the cells' groups, for cells 0 (voice 1), 1, 2, 3.
 constexpr int GAIN_X[4] = {241, 29, 242, 28};
@@ -115,10 +95,10 @@ void GuiEffect::build()
 	_built = true;
 	apply_pictures();
 	ruvava::CtrlGroupItem &strip = _gui_ptr->use_master_cgi();
-	bind(_master, _strip_listeners[0], MASTER_VOL, strip, ruvava::Coord2D(31, 158));
-	bind(_tone_gain, _strip_listeners[1], COLORED_VOL, strip, ruvava::Coord2D(31, 270));
-	bind(_tone_x, _strip_listeners[2], TONE_X, strip, ruvava::Coord2D(30, 375));
-	bind(_tone_y, _strip_listeners[3], TONE_Y, strip, ruvava::Coord2D(31, 415));
+	bind(_master, _strip_listeners[0], P::MASTER_VOL, strip, ruvava::Coord2D(31, 158));
+	bind(_tone_gain, _strip_listeners[1], P::COLORED_VOL, strip, ruvava::Coord2D(31, 270));
+	bind(_tone_x, _strip_listeners[2], P::TONE_X, strip, ruvava::Coord2D(30, 375));
+	bind(_tone_y, _strip_listeners[3], P::TONE_Y, strip, ruvava::Coord2D(31, 415));
 	_clip_led.set_rel_coord(ruvava::Coord2D(31, 128));
 	_clip_led.set_listener(&_clip_listener);
 	if (auto *engine_ptr = dynamic_cast<TarvelleDsp *>(_gui_ptr->get_dsp()))
@@ -131,18 +111,18 @@ void GuiEffect::build()
 	{
 		Cell &c = _cells[i];
 		ruvava::CtrlGroupItem &group = ((i % 2) == 0) ? _gui_ptr->use_cell_1_3_cgi() : _gui_ptr->use_cell_2_4_cgi();
-		const int b = voice_base(i);
+		const int b = P::voice(i, 0);
 		using C = ruvava::Coord2D;
-		bind(c._gain, c._listeners[0], b + GAIN, group, C(GAIN_X[i], GAIN_Y[i]));
-		bind(c._pan, c._listeners[1], b + PAN, group, C(PAN_X[i], PAN_Y[i]));
-		bind(c._period, c._listeners[2], b + PERIOD, group, C(OSCRATE_X[i], OSCRATE_Y[i]));
-		bind(c._phase, c._listeners[3], b + MAN_PHASE, group, C(MAN_PHASE_X[i], MAN_PHASE_Y[i]));
-		bind(c._hold, c._listeners[4], b + HOLD, group, C(OSC_HOLD_X[i], OSC_HOLD_Y[i]));
-		bind(c._depth, c._listeners[5], b + DEPTH, group, C(DEPTH_X[i], DEPTH_Y[i]));
-		bind(c._fdbk_lvl, c._listeners[6], b + FDBK_LVL, group, C(FDBK_LVL_X[i], FDBK_LVL_Y[i]));
-		bind(c._fdbk_col, c._listeners[7], b + FDBK_COL, group, C(FDBK_COL_X[i], FDBK_COL_Y[i]));
-		bind(c._freq, c._listeners[8], b + BPF_FREQ, group, C(FILT_FREQ_X[i], FILT_FREQ_Y[i]));
-		bind(c._q, c._listeners[9], b + BPF_Q, group, C(FILT_Q_X[i], FILT_Q_Y[i]));
+		bind(c._gain, c._listeners[0], b + P::GAIN, group, C(GAIN_X[i], GAIN_Y[i]));
+		bind(c._pan, c._listeners[1], b + P::PAN, group, C(PAN_X[i], PAN_Y[i]));
+		bind(c._period, c._listeners[2], b + P::PERIOD, group, C(OSCRATE_X[i], OSCRATE_Y[i]));
+		bind(c._phase, c._listeners[3], b + P::MAN_PHASE, group, C(MAN_PHASE_X[i], MAN_PHASE_Y[i]));
+		bind(c._hold, c._listeners[4], b + P::HOLD, group, C(OSC_HOLD_X[i], OSC_HOLD_Y[i]));
+		bind(c._depth, c._listeners[5], b + P::DEPTH, group, C(DEPTH_X[i], DEPTH_Y[i]));
+		bind(c._fdbk_lvl, c._listeners[6], b + P::FDBK_LVL, group, C(FDBK_LVL_X[i], FDBK_LVL_Y[i]));
+		bind(c._fdbk_col, c._listeners[7], b + P::FDBK_COL, group, C(FDBK_COL_X[i], FDBK_COL_Y[i]));
+		bind(c._freq, c._listeners[8], b + P::BPF_FREQ, group, C(FILT_FREQ_X[i], FILT_FREQ_Y[i]));
+		bind(c._q, c._listeners[9], b + P::BPF_Q, group, C(FILT_Q_X[i], FILT_Q_Y[i]));
 	}
 }
 

@@ -124,8 +124,6 @@ private:
 	// to be told of are added there, to be sent once the lock is free.
 	void apply_program(const ProgramSlot &slot, int prio, bool release,
 	                   std::vector<std::pair<int, float>> *automation_ptr);
-	// Which parameters the program being applied could take; sized at init.
-	std::vector<char> _acquired;
 	VstInt32 set_chunk_locked(const unsigned char *data_ptr, VstInt32 size, bool is_preset);
 	void select_program(VstInt32 program);
 	// The slot layout every stored program has, so that whatever is taken in
@@ -140,6 +138,8 @@ private:
 	ParamPriorityList _prio_list;
 	std::unique_ptr<DspInterface> _dsp_ptr;
 	std::unique_ptr<GuiInterface> _gui_ptr;
+	// Which parameters the program being applied could take; sized at init.
+	std::vector<char> _acquired;
 	int _nbr_in_chn = 0;
 	int _nbr_out_chn = 0;
 	int _max_automation_level = MAX_AUTOMATION_LEVEL;

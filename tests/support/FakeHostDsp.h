@@ -1,6 +1,7 @@
 // A host side for engine tests: connections and the tempo capability are set by the test.
 #pragma once
 
+#include "engine/ParamIndex.h"
 #include "engine/TarvelleDsp.h"
 #include "params/HostDspInterface.h"
 #include "params/ProgramSlot.h"
@@ -89,33 +90,6 @@ struct EngineFixture
 };
 
 // Parameter indices of voice k (0..3) and the globals.
-struct Idx
-{
-	static constexpr int TEMPO = 0;
-	static constexpr int MASTER_VOL = 1;
-	static constexpr int COLORED_VOL = 2;
-	static constexpr int TONE_X = 3;
-	static constexpr int TONE_Y = 7;
-	static constexpr int voice(int k, int offset)
-	{
-		return 11 + 28 * k + offset;
-	}
-	enum Voice
-	{
-		GAIN = 0,
-		PAN = 1,
-		DEPTH = 5,
-		HOLD = 6,
-		PERIOD = 7,
-		MAN_PHASE = 11,
-		FDBK_LVL = 15,
-		FDBK_COL = 19,
-		BPF_FREQ = 23,
-		BPF_Q = 27,
-		LFO_PER = 1,  // offsets of an LFO triple after its parameter
-		LFO_WF = 2,
-		LFO_DEPTH = 3
-	};
-};
+using Idx = ParamIndex;
 
 }  // namespace testsupport
