@@ -48,7 +48,9 @@ void TarvelleGui::build()
 	const int nbr_param = (_dsp_ptr != nullptr) ? _dsp_ptr->get_nbr_param() : 0;
 	_mcl.resize(size_t(nbr_param));
 	_effect.init(*this);
+	_presets.init(*this);
 	_effect.build();
+	_presets.build();
 }
 
 TarvelleGui::~TarvelleGui()
@@ -107,6 +109,7 @@ int TarvelleGui::load_pictures()
 	if (_built)
 	{
 		_effect.apply_pictures();
+		_presets.apply_pictures();
 	}
 	return 0;
 }

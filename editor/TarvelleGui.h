@@ -1,13 +1,14 @@
 // The plug-in's editor: its window's trees, the pictures and fonts of its
 // scale, and the controls bound to their parameters. So far the master and
-// tone strip and the voice cells; the edit, LFO, tempo, preset and
-// information panels follow.
+// tone strip, the voice cells and the preset memories; the edit, LFO,
+// tempo and information panels follow.
 #pragma once
 
 #include "gui/BackgroundItem.h"
 #include "gui/BackgroundSplit.h"
 #include "editor/GraphRscMixin.h"
 #include "editor/GuiEffect.h"
+#include "editor/GuiPresets.h"
 #include "editor/ListenerBase.h"
 #include "editor/MetaControlList.h"
 #include "gui/CtrlGroupItem.h"
@@ -44,7 +45,10 @@ public:
 	{
 		build();
 	}
-	void restore() override {}
+	void restore() override
+	{
+		_presets.restore();
+	}
 	HostGuiInterface *get_host() const override
 	{
 		return _host_ptr;
@@ -103,6 +107,10 @@ public:
 	{
 		return _cgi_master;
 	}
+	ruvava::CtrlGroupItem &use_preset_cgi() noexcept
+	{
+		return _cgi_presets;
+	}
 	ruvava::CtrlGroupItem &use_cell_1_3_cgi() noexcept
 	{
 		return _cgi_cell_1_3;
@@ -148,6 +156,7 @@ private:
 	ruvava::CtrlGroupItem _cgi_info;
 
 	GuiEffect _effect;
+	GuiPresets _presets;
 };
 
 }  // namespace rivo

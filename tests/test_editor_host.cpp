@@ -222,3 +222,29 @@ TEST_F(EditorHost, EachVoicesGainKnobFollowsTheHostAndDragsItsOwnParameter)
 	EXPECT_TRUE(host.automation.empty());
 	dispatch(effEditClose);
 }
+
+TEST_F(EditorHost, APresetMemoryButtonMorphsToTheMemoryAndTheHostHearsIt)
+{
+	ASSERT_EQ(dispatch(effEditOpen, 0, 0, handle()), 1);
+	idle_for(0.1);
+	std::vector<float> before;
+	for (int i = 0; i < effect->numParams; ++i)
+	{
+		before.push_back(effect->getParameter(effect, i));
+	}
+	host.automation.clear();
+	// Memory 5 of the default memories, recalled over the default second.
+	xdotool("mousemove --sync 423 48 click 1");
+	idle_for(0.4);
+	const size_t early = host.automation.size();
+	idle_for(1.2);
+	int changed = 0;
+	for (int i = 0; i < effect->numParams; ++i)
+	{
+		changed += (std::fabs(effect->getParameter(effect, i) - before[size_t(i)]) > 1e-4f) ? 1 : 0;
+	}
+	EXPECT_GE(changed, 5) << "another sound";
+	EXPECT_GT(early, 0u) << "the morph is under way";
+	EXPECT_GT(host.automation.size(), early) << "and goes on";
+	dispatch(effEditClose);
+}
