@@ -110,7 +110,7 @@ void GuiEffect::build()
 	for (int i = 0; i < NBR_VOICES; ++i)
 	{
 		Cell &c = _cells[i];
-		ruvava::CtrlGroupItem &group = ((i % 2) == 0) ? _gui_ptr->use_cell_1_3_cgi() : _gui_ptr->use_cell_2_4_cgi();
+		ruvava::CtrlGroupItem &group = group_of(i);
 		const int b = P::voice(i, 0);
 		using C = ruvava::Coord2D;
 		bind(c._gain, c._listeners[0], b + P::GAIN, group, C(GAIN_X[i], GAIN_Y[i]));
@@ -123,6 +123,47 @@ void GuiEffect::build()
 		bind(c._fdbk_col, c._listeners[7], b + P::FDBK_COL, group, C(FDBK_COL_X[i], FDBK_COL_Y[i]));
 		bind(c._freq, c._listeners[8], b + P::BPF_FREQ, group, C(FILT_FREQ_X[i], FILT_FREQ_Y[i]));
 		bind(c._q, c._listeners[9], b + P::BPF_Q, group, C(FILT_Q_X[i], FILT_Q_Y[i]));
+		c._activity.init(*this, i);
+		c._gain.push_back_listener(c._activity);
+	}
+}
+
+ruvava::CtrlGroupItem &GuiEffect::group_of(int voice)
+{
+	return ((voice % 2) == 0) ? _gui_ptr->use_cell_1_3_cgi() : _gui_ptr->use_cell_2_4_cgi();
+}
+
+void GuiEffect::hide_band(int voice)
+{
+	Cell &c = _cells[voice];
+	if (!c._shown)
+	{
+		return;
+	}
+	c._shown = false;
+	for (int k = 0; k < 9; ++k)
+	{
+		ruvava::ControlInterface &ctrl = *c.others(k);
+		ctrl.invalidate_all();
+		group_of(voice).erase(ctrl);
+		ctrl.disable();
+	}
+}
+
+void GuiEffect::show_band(int voice)
+{
+	Cell &c = _cells[voice];
+	if (c._shown)
+	{
+		return;
+	}
+	c._shown = true;
+	for (int k = 0; k < 9; ++k)
+	{
+		ruvava::ControlInterface &ctrl = *c.others(k);
+		ctrl.enable();
+		group_of(voice).push_back(ctrl);
+		ctrl.refresh_display();
 	}
 }
 

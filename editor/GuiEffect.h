@@ -2,6 +2,7 @@
 // each control bound to its parameter.
 #pragma once
 
+#include "editor/BandActiviyListener.h"
 #include "editor/ListenerBase.h"
 #include "editor/ListenerClipLed.h"
 #include "gui/Diode.h"
@@ -31,6 +32,14 @@ public:
 	{
 		return _master;
 	}
+	// A silent voice's cell keeps only its gain knob; the others leave their
+	// group, disabled, and come back when the voice is heard again.
+	void hide_band(int voice);
+	void show_band(int voice);
+	bool is_band_shown(int voice) const noexcept
+	{
+		return _cells[voice]._shown;
+	}
 
 private:
 	struct Cell
@@ -46,7 +55,17 @@ private:
 		ruvava::Knob _freq;
 		ruvava::Knob _q;
 		ListenerBase _listeners[10];
+		BandActiviyListener _activity;
+		bool _shown = true;
+		// The controls that hide with the voice: all but the gain knob.
+		ruvava::ControlInterface *others(int k)
+		{
+			ruvava::ControlInterface *const list[9] = {&_pan,      &_period,   &_phase, &_hold, &_depth,
+			                                           &_fdbk_lvl, &_fdbk_col, &_freq,  &_q};
+			return list[k];
+		}
 	};
+	ruvava::CtrlGroupItem &group_of(int voice);
 
 	// Places a control in a group and binds it to a parameter.
 	void bind(ruvava::ControlInterface &ctrl, ListenerBase &listener, int param, ruvava::CtrlGroupItem &group,

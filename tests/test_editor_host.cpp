@@ -248,3 +248,29 @@ TEST_F(EditorHost, APresetMemoryButtonMorphsToTheMemoryAndTheHostHearsIt)
 	EXPECT_GT(host.automation.size(), early) << "and goes on";
 	dispatch(effEditClose);
 }
+
+TEST_F(EditorHost, ASilentVoiceHidesItsCellButItsGainKnob)
+{
+	ASSERT_EQ(dispatch(effEditOpen, 0, 0, handle()), 1);
+	idle_for(0.1);
+	const int gain = 11 + 28;  // voice 2
+	const int pan = gain + 1;
+	const auto drag_pan = [this]() {
+		xdotool("mousemove --sync 360 258 mousedown 1");
+		idle_for(0.1);
+		xdotool("mousemove_relative -- 0 -40");
+		idle_for(0.1);
+		xdotool("mouseup 1");
+		idle_for(1.0);
+	};
+	effect->setParameter(effect, gain, 0.0f);
+	effect->setParameter(effect, pan, 0.5f);
+	idle_for(0.1);
+	drag_pan();
+	EXPECT_FLOAT_EQ(effect->getParameter(effect, pan), 0.5f) << "hidden: the pan knob takes no drag";
+	effect->setParameter(effect, gain, 0.6f);
+	idle_for(0.1);
+	drag_pan();
+	EXPECT_NEAR(effect->getParameter(effect, pan), 0.5 + 40.0 / 256, 0.02) << "shown again";
+	dispatch(effEditClose);
+}
