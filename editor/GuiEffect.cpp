@@ -125,6 +125,11 @@ void GuiEffect::build()
 		bind(c._q, c._listeners[9], b + P::BPF_Q, group, C(FILT_Q_X[i], FILT_Q_Y[i]));
 		c._activity.init(*this, i);
 		c._gain.push_back_listener(c._activity);
+		for (int k = 0; k < 10; ++k)
+		{
+			c._links[k].init(_gui_ptr->use_mcl(), c._listeners[k].get_param_index());
+			c._listeners[k].set_rc_mgr(c._links[k]);
+		}
 	}
 }
 

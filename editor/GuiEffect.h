@@ -5,6 +5,7 @@
 #include "editor/BandActiviyListener.h"
 #include "editor/ListenerBase.h"
 #include "editor/ListenerClipLed.h"
+#include "editor/RcMgr.h"
 #include "gui/Diode.h"
 #include "gui/Fader.h"
 #include "gui/FlipFlop.h"
@@ -55,6 +56,7 @@ private:
 		ruvava::Knob _freq;
 		ruvava::Knob _q;
 		ListenerBase _listeners[10];
+		RcMgr _links[10];
 		BandActiviyListener _activity;
 		bool _shown = true;
 		// The controls that hide with the voice: all but the gain knob.

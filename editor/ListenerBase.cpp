@@ -1,5 +1,7 @@
 #include "editor/ListenerBase.h"
 
+#include "editor/RcMgr.h"
+
 #include "gui/ControlInterface.h"
 #include "params/HostGuiInterface.h"
 #include "params/NormalizedParamInterface.h"
@@ -31,7 +33,19 @@ double ListenerBase::change_num_val_user(double val, int prio)
 	{
 		_host_ptr->set_param(_index, float(val), prio);
 	}
+	// Only the user's own changes carry the other voices along, not the
+	// values the host sends back.
+	if (_rc_ptr != nullptr)
+	{
+		_rc_ptr->user_changed(val, prio);
+	}
 	return DefaultEventListener::change_num_val_user(val, prio);
+}
+
+void ListenerBase::set_rc_mgr(RcMgr &mgr)
+{
+	_rc_ptr = &mgr;
+	set_misc_mgr(mgr);
 }
 
 void ListenerBase::update_display()

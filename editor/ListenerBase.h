@@ -9,6 +9,7 @@ namespace rivo
 
 class HostGuiInterface;
 class MetaControlList;
+class RcMgr;
 class NormalizedParamInterface;
 
 class ListenerBase : public ruvava::DefaultEventListener
@@ -43,6 +44,8 @@ public:
 	{
 		return _index;
 	}
+	// Links the control with the same one of the other voices.
+	void set_rc_mgr(RcMgr &mgr);
 	void set_meta_list(MetaControlList &list) noexcept
 	{
 		_meta_list_ptr = &list;
@@ -57,6 +60,7 @@ private:
 	NormalizedParamInterface *_param_ptr = nullptr;
 	HostGuiInterface *_host_ptr = nullptr;
 	MetaControlList *_meta_list_ptr = nullptr;
+	RcMgr *_rc_ptr = nullptr;
 };
 
 }  // namespace rivo

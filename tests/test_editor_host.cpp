@@ -274,3 +274,43 @@ TEST_F(EditorHost, ASilentVoiceHidesItsCellButItsGainKnob)
 	EXPECT_NEAR(effect->getParameter(effect, pan), 0.5 + 40.0 / 256, 0.02) << "shown again";
 	dispatch(effEditClose);
 }
+
+TEST_F(EditorHost, ASecondaryButtonDragLinksTheSameControlOfEveryVoice)
+{
+	ASSERT_EQ(dispatch(effEditOpen, 0, 0, handle()), 1);
+	const int pans[4] = {12, 40, 68, 96};
+	for (const int p : pans)
+	{
+		effect->setParameter(effect, p - 1, 0.6f);  // every voice heard
+		effect->setParameter(effect, p, 0.2f);
+	}
+	idle_for(0.2);
+	// Voice 1's pan knob, dragged up with the secondary button.
+	xdotool("mousemove --sync 241 258 mousedown 3");
+	idle_for(0.1);
+	xdotool("mousemove_relative -- 0 -40");
+	idle_for(0.1);
+	xdotool("mouseup 3");
+	idle_for(1.2);
+	const float v1 = effect->getParameter(effect, pans[0]);
+	EXPECT_NEAR(v1, 0.2 + 40.0 / 256, 0.02);
+	// The followers take the leader's values under the same priorities: the
+	// last steps of its glide after the release (priority 50) may find them
+	// still held by the drag's own writes, so they can stop a step short.
+	for (int k = 1; k < 4; ++k)
+	{
+		EXPECT_NEAR(effect->getParameter(effect, pans[k]), v1, 0.01) << "voice " << k + 1 << " follows";
+	}
+	const float follower = effect->getParameter(effect, pans[1]);
+
+	// With the primary button only voice 1 moves.
+	xdotool("mousemove --sync 241 258 mousedown 1");
+	idle_for(0.1);
+	xdotool("mousemove_relative -- 0 -20");
+	idle_for(0.1);
+	xdotool("mouseup 1");
+	idle_for(1.2);
+	EXPECT_NEAR(effect->getParameter(effect, pans[0]), v1 + 20.0 / 256, 0.02);
+	EXPECT_EQ(effect->getParameter(effect, pans[1]), follower) << "not linked";
+	dispatch(effEditClose);
+}
