@@ -7,12 +7,15 @@
 #include "gui/Invalidate.h"
 #include "gui/PicData24.h"
 #include "gui/x11/WindowX11.h"
+#include "host/Vst2Interface.h"
 #include "support/XvfbServer.h"
 #include "tools/art/EditorMockup.h"
 
 #include <X11/Xlib.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <dlfcn.h>
 
 namespace
 {
@@ -147,3 +150,106 @@ BENCHMARK(BM_Gui_x11_full_redraw_2x)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Gui_x11_idle_pump)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Gui_compose_1x)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Gui_compose_2x)->Unit(benchmark::kMillisecond);
+
+// The editor through the plug-in file, as a host drives it.
+namespace
+{
+
+VstIntPtr quiet_host(AEffect *, VstInt32 opcode, VstInt32, VstIntPtr, void *, float)
+{
+	return (opcode == audioMasterVersion) ? 2400 : 0;
+}
+
+class HostedEditor
+{
+public:
+	HostedEditor()
+	{
+		server();
+		setenv("TARVELLE_EDITOR", "1", 1);
+		setenv("TARVELLE_SCALE", "1", 1);
+		_lib = dlopen(TARVELLE_SO, RTLD_NOW | RTLD_LOCAL);
+		auto entry = (_lib != nullptr) ? reinterpret_cast<AEffect *(*)(audioMasterCallback)>(dlsym(_lib, "VSTPluginMain"))
+		                               : nullptr;
+		_fx = (entry != nullptr) ? entry(&quiet_host) : nullptr;
+		_dpy = XOpenDisplay(nullptr);
+		if (_fx == nullptr || _dpy == nullptr)
+		{
+			return;
+		}
+		_parent = XCreateSimpleWindow(_dpy, DefaultRootWindow(_dpy), 0, 0, 601, 563, 0, 0, 0);
+		XMapWindow(_dpy, _parent);
+		XSync(_dpy, False);
+	}
+	~HostedEditor()
+	{
+		if (_fx != nullptr)
+		{
+			_fx->dispatcher(_fx, effClose, 0, 0, nullptr, 0);
+		}
+		if (_dpy != nullptr)
+		{
+			XCloseDisplay(_dpy);
+		}
+	}
+	bool ok() const
+	{
+		return _fx != nullptr && _dpy != nullptr;
+	}
+	VstIntPtr dispatch(VstInt32 opcode, void *ptr = nullptr)
+	{
+		return _fx->dispatcher(_fx, opcode, 0, 0, ptr, 0);
+	}
+	void *parent() const
+	{
+		return reinterpret_cast<void *>(uintptr_t(_parent));
+	}
+
+private:
+	void *_lib = nullptr;
+	AEffect *_fx = nullptr;
+	Display *_dpy = nullptr;
+	Window _parent = 0;
+};
+
+// An idle call with the editor open and nothing moving.
+void BM_Editor_idle_at_rest(benchmark::State &state)
+{
+	HostedEditor ed;
+	if (!ed.ok() || ed.dispatch(effEditOpen, ed.parent()) != 1)
+	{
+		state.SkipWithError("no editor");
+		return;
+	}
+	for (int i = 0; i < 20; ++i)
+	{
+		ed.dispatch(effEditIdle);
+	}
+	for (auto _ : state)
+	{
+		ed.dispatch(effEditIdle);
+	}
+	ed.dispatch(effEditClose);
+}
+
+// Opening the editor (pictures loaded the first time) and its first full idle.
+void BM_Editor_open_and_first_idle(benchmark::State &state)
+{
+	for (auto _ : state)
+	{
+		HostedEditor ed;
+		if (!ed.ok())
+		{
+			state.SkipWithError("no editor");
+			return;
+		}
+		ed.dispatch(effEditOpen, ed.parent());
+		ed.dispatch(effEditIdle);
+		ed.dispatch(effEditClose);
+	}
+}
+
+}  // namespace
+
+BENCHMARK(BM_Editor_idle_at_rest)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Editor_open_and_first_idle)->Unit(benchmark::kMillisecond)->Iterations(5);
