@@ -41,16 +41,16 @@ int32_t ControlInterface::send_message(MessageInterface &m)
 {
 	const bool was_in_dispatch = _in_dispatch;
 	_in_dispatch = true;
-	// A listener may remove itself while spying: walk a copy.
-	const std::vector<EventListenerInterface *> listeners = _listeners;
-	for (EventListenerInterface *l : listeners)
+	// By index, read again each time: a listener may be removed while spying,
+	// and no message copies the list.
+	for (size_t i = 0; i < _listeners.size(); ++i)
 	{
-		l->spy_message_pre(m);
+		_listeners[i]->spy_message_pre(m);
 	}
 	const int32_t ret = dispatch(m);
-	for (EventListenerInterface *l : listeners)
+	for (size_t i = 0; i < _listeners.size(); ++i)
 	{
-		l->spy_message_post(m);
+		_listeners[i]->spy_message_post(m);
 	}
 	_in_dispatch = was_in_dispatch;
 	return ret;
@@ -291,10 +291,9 @@ void ControlInterface::release_val(int prio)
 
 void ControlInterface::send_custom_event(long id, void *data_ptr)
 {
-	const std::vector<EventListenerInterface *> listeners = _listeners;
-	for (EventListenerInterface *l : listeners)
+	for (size_t i = 0; i < _listeners.size(); ++i)
 	{
-		l->send_custom_event(id, data_ptr);
+		_listeners[i]->send_custom_event(id, data_ptr);
 	}
 }
 

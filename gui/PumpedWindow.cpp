@@ -250,6 +250,16 @@ void PumpedWindow::send_click(int state, int alt_keys, int clicks)
 	target_ptr->send_message(click);
 }
 
+void PumpedWindow::note_pos(const Coord2D &dev)
+{
+	// A relative capture keeps its origin as the position.
+	if (get_capture_type() != MouseCapture::TrackingType_RELATIVE || get_mouse_capturer() == nullptr)
+	{
+		const int s = get_scale();
+		_last_pos = Coord2D(floor_div(dev._x, s), floor_div(dev._y, s));
+	}
+}
+
 void PumpedWindow::mouse_down(const Coord2D &dev, int buttons, int alt_keys, double now)
 {
 	if (!is_view_open())
@@ -265,11 +275,7 @@ void PumpedWindow::mouse_down(const Coord2D &dev, int buttons, int alt_keys, dou
 	_press_buttons = buttons;
 	_buttons = buttons;
 	_last_dev = dev;
-	if (get_capture_type() != MouseCapture::TrackingType_RELATIVE || get_mouse_capturer() == nullptr)
-	{
-		const int s = get_scale();
-		_last_pos = Coord2D(floor_div(dev._x, s), floor_div(dev._y, s));
-	}
+	note_pos(dev);
 	send_click(buttons, alt_keys, _clicks);
 }
 
@@ -281,11 +287,7 @@ void PumpedWindow::mouse_up(const Coord2D &dev, int alt_keys)
 	}
 	_buttons = 0;
 	_last_dev = dev;
-	if (get_capture_type() != MouseCapture::TrackingType_RELATIVE || get_mouse_capturer() == nullptr)
-	{
-		const int s = get_scale();
-		_last_pos = Coord2D(floor_div(dev._x, s), floor_div(dev._y, s));
-	}
+	note_pos(dev);
 	send_click(0, alt_keys, 0);
 }
 

@@ -90,6 +90,8 @@ private:
 	void add_dirty(const Rect &zone);
 	MessageHandlerInterface *mouse_target() const;
 	void send_click(int state, int alt_keys, int clicks);
+	// The pointer's position in units, from a press or release.
+	void note_pos(const Coord2D &dev);
 	void show_cursor(bool show);
 
 	std::deque<TimerSync> _timer_syncs;

@@ -20,7 +20,6 @@ Vst2LinuxEditor::Vst2LinuxEditor(AudioEffect *effect_ptr, GuiInterface *gui_ptr)
 	{
 		// The editor knows the window by its toolkit side.
 		_gui_ptr->set_msg_mgr_ptr(static_cast<ruvava::PumpedWindow *>(_win.get()));
-		_gui_ptr->set_scale(find_scale());
 	}
 }
 
@@ -59,6 +58,17 @@ int Vst2LinuxEditor::find_scale()
 	return scale;
 }
 
+void Vst2LinuxEditor::settle_scale()
+{
+	// Asked of the desktop only once a host wants the editor: loading the
+	// plug-in (a host's scan) opens no display connection.
+	if (_host_scale == 0 && _gui_ptr != nullptr)
+	{
+		_host_scale = find_scale();
+		_gui_ptr->set_scale(_host_scale);
+	}
+}
+
 void Vst2LinuxEditor::request_scale(float factor)
 {
 	_host_scale = (factor >= 1.5f) ? 2 : 1;
@@ -75,6 +85,7 @@ bool Vst2LinuxEditor::getRect(ERect **rect_ptr_ptr)
 		*rect_ptr_ptr = nullptr;
 		return false;
 	}
+	settle_scale();
 	// A host that cannot size its window reserves room for the largest layout.
 	int w = 0;
 	int h = 0;
@@ -96,6 +107,7 @@ bool Vst2LinuxEditor::getRect(ERect **rect_ptr_ptr)
 bool Vst2LinuxEditor::open(void *parent_ptr)
 {
 	AEffEditor::open(parent_ptr);
+	settle_scale();
 	return _gui_ptr != nullptr && _gui_ptr->open(parent_ptr) == 0;
 }
 

@@ -46,11 +46,14 @@ public:
 	static int find_scale();
 
 private:
+	// The desktop's scale, unless the host asked for one.
+	void settle_scale();
+
 	GuiInterface *_gui_ptr;
 	std::unique_ptr<ruvava::WindowX11> _win;
 	ERect _rect{0, 0, 0, 0};
 	std::atomic<double> _pending_tempo{0};
-	// 0: not asked by the host.
+	// 0: neither asked by the host nor found yet.
 	int _host_scale = 0;
 };
 
