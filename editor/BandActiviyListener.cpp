@@ -1,6 +1,6 @@
 #include "editor/BandActiviyListener.h"
 
-#include "editor/GuiEffect.h"
+#include "editor/GuiCells.h"
 
 namespace rivo
 {
@@ -8,15 +8,15 @@ namespace rivo
 double BandActiviyListener::change_num_val(double val, int prio)
 {
 	val = DefaultEventListener::change_num_val(val, prio);
-	if (_effect_ptr != nullptr)
+	if (_cells_ptr != nullptr)
 	{
 		if (val < SILENT)
 		{
-			_effect_ptr->hide_band(_voice);
+			_cells_ptr->hide_band(_voice);
 		}
 		else
 		{
-			_effect_ptr->show_band(_voice);
+			_cells_ptr->show_band(_voice);
 		}
 	}
 	return val;

@@ -7,7 +7,7 @@
 namespace rivo
 {
 
-class GuiEffect;
+class GuiCells;
 
 class BandActiviyListener : public ruvava::DefaultEventListener
 {
@@ -15,15 +15,15 @@ public:
 	// Below this gain (normalised) the voice counts as silent.
 	static constexpr double SILENT = 0.001;
 
-	void init(GuiEffect &effect, int voice) noexcept
+	void init(GuiCells &cells, int voice) noexcept
 	{
-		_effect_ptr = &effect;
+		_cells_ptr = &cells;
 		_voice = voice;
 	}
 	double change_num_val(double val, int prio) override;
 
 private:
-	GuiEffect *_effect_ptr = nullptr;
+	GuiCells *_cells_ptr = nullptr;
 	int _voice = 0;
 };
 

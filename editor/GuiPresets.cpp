@@ -1,5 +1,6 @@
 #include "editor/GuiPresets.h"
 
+#include "editor/ControlSetup.h"
 #include "editor/TarvelleGui.h"
 #include "gui/PumpedWindow.h"
 
@@ -29,33 +30,15 @@ void GuiPresets::apply_pictures()
 	for (int n = 0; n < PresetManager::NBR_MEMORIES; ++n)
 	{
 		ruvava::PushButton &b = _memories[n];
-		const std::string strip = (n < 4) ? "pb_79_" : "pb_80_";
-		b.set_nbr_frames(MEM_FRAMES);
-		for (int f = 0; f < MEM_FRAMES; ++f)
-		{
-			b.set_frame_pic(f, rsc.get_pic((strip + std::to_string((n % 4) * MEM_FRAMES + f)).c_str()));
-		}
+		ControlSetup::set_frames(b, rsc, (n < 4) ? "pb_79_" : "pb_80_", (n % 4) * MEM_FRAMES, MEM_FRAMES);
 		b.set_transition_time(0.4);
 		b.set_box(ruvava::Rect(-10, -9, 11, 10));
 	}
-	_store.set_nbr_frames(4);
-	for (int f = 0; f < 4; ++f)
-	{
-		_store.set_frame_pic(f, rsc.get_pic(("pb_87_" + std::to_string(f)).c_str()));
-	}
+	ControlSetup::set_frames(_store, rsc, "pb_87_", 0, 4);
 	_store.set_transition_time(0.05);
 	_store.set_box(ruvava::Rect(-18, -8, 19, 9));
-	const auto button = [&rsc](ruvava::PushButton &b, const char *prefix_0) {
-		b.set_nbr_frames(5);
-		for (int f = 0; f < 5; ++f)
-		{
-			b.set_frame_pic(f, rsc.get_pic((std::string(prefix_0) + std::to_string(f)).c_str()));
-		}
-		b.set_transition_time(0.2);
-		b.set_box(ruvava::Rect(-18, -8, 19, 9));
-	};
-	button(_save, "pb_88_");
-	button(_load, "pb_67_");
+	ControlSetup::setup_push_button(_save, rsc, "pb_88_", 5, 0.2, ruvava::Rect(-18, -8, 19, 9));
+	ControlSetup::setup_push_button(_load, rsc, "pb_67_", 5, 0.2, ruvava::Rect(-18, -8, 19, 9));
 	_fade.set_graduation_pic(rsc.get_pic("fd_16_p"));
 	_fade.set_button_pic(rsc.get_pic("fd_16"));
 	_fade.set_direction(ruvava::Fader::Direction_HORIZONTAL);
@@ -63,13 +46,8 @@ void GuiPresets::apply_pictures()
 	_fade.set_xy_rate(0.03125);
 	_fade.set_side_click_speed(1);
 	_fade.set_box(ruvava::Rect(-8, -10, 50, 17));
-	_fade_tb.set_font(rsc.get_font(1));
-	_fade_tb.set_frame_size(ruvava::Coord2D(36, 14));
-	_fade_tb.set_box(ruvava::Rect(0, 0, 36, 14));
-	_fade_tb.set_justification(ruvava::TextFrame::Justification_RIGHT);
-	_fade_tb.set_font_color(0x40B8A7);
-	_fade_tb.set_legend("Preset Fade Time :");
-	_fade_tb.set_editable(true);
+	ControlSetup::setup_text_box(_fade_tb, rsc, TarvelleGui::BAR_LCD_FONT, 36, 14,
+	                             ruvava::TextFrame::Justification_RIGHT, "Preset Fade Time :");
 }
 
 void GuiPresets::build()

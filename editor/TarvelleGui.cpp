@@ -1,5 +1,9 @@
 #include "editor/TarvelleGui.h"
 
+#include "editor/NumValListenerInterface.h"
+#include "editor/NumValTbListener.h"
+#include "engine/ParamIndex.h"
+#include "engine/TarvelleDsp.h"
 #include "gui/PumpedWindow.h"
 #include "params/DspInterface.h"
 #include "params/HostGuiInterface.h"
@@ -47,10 +51,163 @@ void TarvelleGui::build()
 
 	const int nbr_param = (_dsp_ptr != nullptr) ? _dsp_ptr->get_nbr_param() : 0;
 	_mcl.resize(size_t(nbr_param));
-	_effect.init(*this);
+	_master_mgr = MasterMgr();
+	_master_mgr.set_mcl_ptr(&_mcl);
+	_master_mgr.set_host_gui_ptr(_host_ptr);
+	_master_mgr.set_dsp(_dsp_ptr);
+
+	_edit.init(*this);
+	_lfo.init(*this);
 	_presets.init(*this);
-	_effect.build();
+	_effect.init(*this);
+	_tempo_panel.init(*this);
+	_info.init(*this);
+	_edit.build();
+	_lfo.build();
 	_presets.build();
+	_effect.build();
+	_tempo_panel.build();
+	_info.build();
+	_info.post_build();
+
+	// Markers over the controls (the MIDI auto-bind shows its targets).
+	for (MetaControl &m : _mcl)
+	{
+		if (ruvava::ControlInterface *ctrl_ptr = m.use_control())
+		{
+			ctrl_ptr->set_top_layer_nbr_pic(3);
+		}
+	}
+	apply_top_layer_pictures();
+	change_time_unit();
+}
+
+void TarvelleGui::apply_top_layer_pictures()
+{
+	for (MetaControl &m : _mcl)
+	{
+		if (ruvava::ControlInterface *ctrl_ptr = m.use_control())
+		{
+			ctrl_ptr->set_top_layer_pic(1, get_pic("tl_01_1"));
+			ctrl_ptr->set_top_layer_pic(2, get_pic("tl_01_0"));
+		}
+	}
+}
+
+void TarvelleGui::restore()
+{
+	_tempo_panel.restore();
+	_info.restore();
+	_edit.restore();
+	_presets.restore();
+	_effect.restore();
+}
+
+void TarvelleGui::bind_param(ruvava::ControlInterface &ctrl, ListenerBase &listener, int index, bool main)
+{
+	if (_dsp_ptr == nullptr || index < 0 || index >= _dsp_ptr->get_nbr_param() || size_t(index) >= _mcl.size())
+	{
+		return;
+	}
+	listener.associate_param(index, *_dsp_ptr->get_param_ref(index));
+	listener.set_meta_list(_mcl);
+	if (_host_ptr != nullptr)
+	{
+		listener.set_host(*_host_ptr);
+	}
+	if (main)
+	{
+		_mcl[size_t(index)].connect(ctrl, listener);
+	}
+	else
+	{
+		ctrl.push_back_listener_unique(listener);
+	}
+}
+
+void TarvelleGui::place(ruvava::ControlInterface &ctrl, ListenerBase &listener, int index,
+                        ruvava::CtrlGroupItem &group, const ruvava::Coord2D &pos)
+{
+	ctrl.set_rel_coord(pos);
+	bind_param(ctrl, listener, index, true);
+	group.push_back(ctrl);
+}
+
+void TarvelleGui::set_main_mgr(NumParamMgrInterface &mgr, NumValListenerInterface &listener, int index)
+{
+	mgr.set_master_mgr(_master_mgr);
+	mgr.set_param_ctrl_index(index);
+	mgr.set_num_name_tb_cgi_ptr(&_cgi_edit);
+	mgr.set_num_unit_tb_cgi_ptr(&_cgi_edit);
+	mgr.set_num_val_tb_cgi_ptr(&_cgi_edit);
+	mgr.set_num_name_tb_sptr(_edit.setup_param_name_tb());
+	mgr.set_num_unit_tb_sptr(_edit.setup_param_unit_tb());
+	const std::shared_ptr<ruvava::TextBox> val_tb = _edit.setup_param_val_tb();
+	mgr.set_num_val_tb_sptr(val_tb);
+	auto tb_listener = std::make_shared<NumValTbListener>();
+	tb_listener->set_num_param_mgr(mgr);
+	bind_param(*val_tb, *tb_listener, index, false);
+	mgr.set_num_val_tb_listener_sptr(tb_listener);
+	listener.set_num_param_mgr(mgr);
+	mgr.set_num_val_listener(listener);
+}
+
+void TarvelleGui::set_main_mgr_lfo(NumParamMgrInterface &mgr, NumValListenerInterface &listener, int index)
+{
+	set_main_mgr(mgr, listener, index);
+	_lfo.setup_lfo(mgr, index + ParamIndex::LFO_PER, index + ParamIndex::LFO_WF, index + ParamIndex::LFO_DEPTH);
+}
+
+TimeUnit *TarvelleGui::get_time_unit() const
+{
+	auto *internal_ptr = dynamic_cast<PluginInternal *>(_dsp_ptr);
+	return (internal_ptr != nullptr) ? &internal_ptr->get_time_unit() : nullptr;
+}
+
+void TarvelleGui::change_time_unit(TimeUnit::UnitType unit)
+{
+	if (TimeUnit *unit_ptr = get_time_unit())
+	{
+		unit_ptr->set_unit(unit);
+	}
+	change_time_unit();
+}
+
+void TarvelleGui::change_time_unit()
+{
+	const TimeUnit *unit_ptr = get_time_unit();
+	if (!_built || unit_ptr == nullptr)
+	{
+		return;
+	}
+	_effect.use_cells().change_time_unit(*unit_ptr);
+	_tempo_panel.use_unit_listener().update_value();
+	if (NumParamMgrInterface *mgr_ptr = _master_mgr.use_current_mgr_ptr())
+	{
+		mgr_ptr->refresh_texts();
+	}
+}
+
+void TarvelleGui::set_tempo(float)
+{
+	// The tempo parameter already holds the host's tempo.
+	if (!_mcl.empty())
+	{
+		_mcl[ParamIndex::TEMPO].update_param();
+	}
+}
+
+void TarvelleGui::set_control_top_layer_pic(int index, int pic)
+{
+	if (index < 0 || size_t(index) >= _mcl.size() || pic < 0 || pic > 2)
+	{
+		return;
+	}
+	if (ruvava::ControlInterface *ctrl_ptr = _mcl[size_t(index)].use_control())
+	{
+		ctrl_ptr->set_cur_top_layer_pic(pic);
+		ctrl_ptr->invalidate_all();
+	}
 }
 
 TarvelleGui::~TarvelleGui()
@@ -108,8 +265,13 @@ int TarvelleGui::load_pictures()
 	_loaded_scale = _scale;
 	if (_built)
 	{
-		_effect.apply_pictures();
+		_edit.apply_pictures();
+		_lfo.apply_pictures();
 		_presets.apply_pictures();
+		_effect.apply_pictures();
+		_tempo_panel.apply_pictures();
+		_info.apply_pictures();
+		apply_top_layer_pictures();
 	}
 	return 0;
 }
@@ -130,6 +292,11 @@ int TarvelleGui::open(void *parent_ptr)
 	{
 		m.update_param();
 	}
+	if (auto *engine_ptr = dynamic_cast<TarvelleDsp *>(_dsp_ptr))
+	{
+		engine_ptr->use_clip_detector().activate_detection(true);
+	}
+	_tempo_panel.check_tempo_ctrl();
 	_win_ptr->set_scale(_scale);
 	_win_ptr->set_sys_font(get_font(0));
 	return _win_ptr->open(parent_ptr);
@@ -137,6 +304,10 @@ int TarvelleGui::open(void *parent_ptr)
 
 void TarvelleGui::close()
 {
+	if (auto *engine_ptr = dynamic_cast<TarvelleDsp *>(_dsp_ptr))
+	{
+		engine_ptr->use_clip_detector().activate_detection(false);
+	}
 	if (_win_ptr != nullptr)
 	{
 		_win_ptr->close();

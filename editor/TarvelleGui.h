@@ -1,20 +1,24 @@
 // The plug-in's editor: its window's trees, the pictures and fonts of its
-// scale, and the controls bound to their parameters. So far the master and
-// tone strip, the voice cells and the preset memories; the edit, LFO,
-// tempo and information panels follow.
+// scale, and the panels whose controls are bound to the parameters.
 #pragma once
 
 #include "gui/BackgroundItem.h"
 #include "gui/BackgroundSplit.h"
 #include "editor/GraphRscMixin.h"
+#include "editor/GuiEdit.h"
 #include "editor/GuiEffect.h"
+#include "editor/GuiInfo.h"
+#include "editor/GuiLfo.h"
 #include "editor/GuiPresets.h"
+#include "editor/GuiTempo.h"
 #include "editor/ListenerBase.h"
+#include "editor/MasterMgr.h"
 #include "editor/MetaControlList.h"
 #include "gui/CtrlGroupItem.h"
 #include "gui/CtrlGroupSplit.h"
 #include "params/GuiInterface.h"
 #include "params/ParamChangeBoard.h"
+#include "params/TimeUnit.h"
 
 #include <deque>
 #include <memory>
@@ -30,11 +34,17 @@ class PumpedWindow;
 namespace rivo
 {
 
+class NumParamMgrInterface;
+class NumValListenerInterface;
+
 class TarvelleGui : public GuiInterface, public GraphRscMixin
 {
 public:
 	static constexpr int WIDTH = 601;
 	static constexpr int HEIGHT = 563;
+	// Fonts: the panels' texts, the preset bar's display.
+	static constexpr int DEFAULT_FONT = 0;
+	static constexpr int BAR_LCD_FONT = 1;
 
 	TarvelleGui();
 	~TarvelleGui() override;
@@ -45,10 +55,7 @@ public:
 	{
 		build();
 	}
-	void restore() override
-	{
-		_presets.restore();
-	}
+	void restore() override;
 	HostGuiInterface *get_host() const override
 	{
 		return _host_ptr;
@@ -83,11 +90,10 @@ public:
 	// Any thread: recorded, shown at the next idle call.
 	void set_param(int index, float nval, int prio) override;
 	void set_hidden_param(int, float) override {}
-	void set_tempo(float bpm) override
-	{
-		_tempo = bpm;
-	}
-	void set_control_top_layer_pic(int, int) override {}
+	// The host's tempo, on the editor's thread: the tempo display follows.
+	void set_tempo(float bpm) override;
+	// pic: 0 none, 1 lit marker, 2 dim marker.
+	void set_control_top_layer_pic(int index, int pic) override;
 	void idle() override;
 	void set_scale(int scale) override;
 	int get_scale() const override
@@ -95,13 +101,59 @@ public:
 		return _scale;
 	}
 
-	float get_shown_tempo() const noexcept
-	{
-		return _tempo;
-	}
 	MetaControlList &use_mcl() noexcept
 	{
 		return _mcl;
+	}
+	MasterMgr &use_master_mgr() noexcept
+	{
+		return _master_mgr;
+	}
+
+	// Binds a control to its parameter; main: the control is the one that
+	// shows the parameter's changes from elsewhere.
+	void bind_param(ruvava::ControlInterface &ctrl, ListenerBase &listener, int index, bool main);
+	// And places it in a group.
+	void place(ruvava::ControlInterface &ctrl, ListenerBase &listener, int index, ruvava::CtrlGroupItem &group,
+	           const ruvava::Coord2D &pos);
+	// Makes the parameter editable in the edit panel, with its LFO's
+	// controls for set_main_mgr_lfo (the LFO's parameters follow it).
+	void set_main_mgr(NumParamMgrInterface &mgr, NumValListenerInterface &listener, int index);
+	void set_main_mgr_lfo(NumParamMgrInterface &mgr, NumValListenerInterface &listener, int index);
+
+	// The engine's time base, whose unit the periods are shown in.
+	TimeUnit *get_time_unit() const;
+	void change_time_unit(TimeUnit::UnitType unit);
+	// Every display that depends on the unit or the tempo follows them.
+	void change_time_unit();
+
+	GuiEffect &use_effect() noexcept
+	{
+		return _effect;
+	}
+	GuiTempo &use_tempo() noexcept
+	{
+		return _tempo_panel;
+	}
+	GuiInfo &use_info() noexcept
+	{
+		return _info;
+	}
+	ruvava::CtrlGroupItem &use_tempo_cgi() noexcept
+	{
+		return _cgi_tempo;
+	}
+	ruvava::CtrlGroupItem &use_edit_cgi() noexcept
+	{
+		return _cgi_edit;
+	}
+	ruvava::CtrlGroupItem &use_lfo_cgi() noexcept
+	{
+		return _cgi_lfo;
+	}
+	ruvava::CtrlGroupItem &use_info_cgi() noexcept
+	{
+		return _cgi_info;
 	}
 	ruvava::CtrlGroupItem &use_master_cgi() noexcept
 	{
@@ -126,6 +178,7 @@ private:
 	// The pictures and fonts of the current scale, loaded once per scale,
 	// and given to the backgrounds and controls.
 	int load_pictures();
+	void apply_top_layer_pictures();
 
 	HostGuiInterface *_host_ptr = nullptr;
 	DspInterface *_dsp_ptr = nullptr;
@@ -133,9 +186,9 @@ private:
 	std::unique_ptr<ParamChangeBoard> _board;
 	int _scale = 1;
 	int _loaded_scale = 0;
-	float _tempo = 0;
 	bool _built = false;
 	MetaControlList _mcl;
+	MasterMgr _master_mgr;
 
 	ruvava::BackgroundSplit _bkg_root{1, ruvava::SPTreeSplit::Type_VERTICAL};
 	ruvava::BackgroundSplit _bkg_top{1, ruvava::SPTreeSplit::Type_HORIZONTAL};
@@ -155,8 +208,12 @@ private:
 	ruvava::CtrlGroupItem _cgi_cell_2_4;
 	ruvava::CtrlGroupItem _cgi_info;
 
-	GuiEffect _effect;
+	GuiInfo _info;
+	GuiEdit _edit;
 	GuiPresets _presets;
+	GuiLfo _lfo;
+	GuiTempo _tempo_panel;
+	GuiEffect _effect;
 };
 
 }  // namespace rivo
