@@ -166,7 +166,6 @@ public:
 	HostedEditor()
 	{
 		server();
-		setenv("TARVELLE_EDITOR", "1", 1);
 		setenv("TARVELLE_SCALE", "1", 1);
 		_lib = dlopen(TARVELLE_SO, RTLD_NOW | RTLD_LOCAL);
 		auto entry = (_lib != nullptr) ? reinterpret_cast<AEffect *(*)(audioMasterCallback)>(dlsym(_lib, "VSTPluginMain"))

@@ -312,6 +312,11 @@ void TarvelleGui::close()
 	{
 		_win_ptr->close();
 	}
+	// A gesture cut short by the closing ends for the host too.
+	if (_host_ptr != nullptr)
+	{
+		_host_ptr->idle(true);
+	}
 }
 
 void TarvelleGui::set_param(int index, float nval, int prio)
@@ -338,6 +343,10 @@ void TarvelleGui::idle()
 	if (_win_ptr != nullptr)
 	{
 		_win_ptr->pump();
+	}
+	if (_host_ptr != nullptr)
+	{
+		_host_ptr->idle(false);
 	}
 }
 

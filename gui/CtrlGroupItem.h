@@ -29,6 +29,10 @@ public:
 	{
 		return int(_ctrls.size());
 	}
+	ControlInterface *use_control(int index) const noexcept
+	{
+		return (index >= 0 && index < get_nbr_controls()) ? _ctrls[size_t(index)] : nullptr;
+	}
 	// Every control redraws itself (while the item is shown).
 	void invalidate();
 

@@ -116,6 +116,16 @@ public:
 	                    float opt = 0) const;
 	VstInt32 getMasterVersion() const;
 	void updateDisplay() const;
+	// A user's gesture on a parameter begins and ends: hosts write touch
+	// automation in between.
+	void beginEdit(VstInt32 index) const
+	{
+		call_host(audioMasterBeginEdit, index);
+	}
+	void endEdit(VstInt32 index) const
+	{
+		call_host(audioMasterEndEdit, index);
+	}
 
 protected:
 	float _sample_rate = 44100;

@@ -6,8 +6,6 @@
 #include "host/Vst2LinuxPlugin.h"
 #include "sys/res_fnc.h"
 
-#include <cstdlib>
-#include <cstring>
 #include <memory>
 
 namespace
@@ -40,27 +38,13 @@ extern "C" AEffect *main_plugin(audioMasterCallback host_callback)
 		}
 		auto dsp_ptr = std::make_unique<TarvelleDsp>();
 		TarvelleDsp &dsp = *dsp_ptr;
-		// The editor shows only its backgrounds so far: hosts see it when asked for.
-		const char *editor_0 = std::getenv("TARVELLE_EDITOR");
-		std::unique_ptr<rivo::TarvelleGui> gui_ptr;
-		if (editor_0 != nullptr && std::strcmp(editor_0, "1") == 0)
-		{
-			gui_ptr = std::make_unique<rivo::TarvelleGui>();
-		}
-		rivo::TarvelleGui *gui_raw_ptr = gui_ptr.get();
+		auto gui_ptr = std::make_unique<rivo::TarvelleGui>();
+		rivo::TarvelleGui &gui = *gui_ptr;
 		plugin_ptr = std::make_unique<rivo::Vst2LinuxPlugin>(host_callback, dsp_ptr.release(), gui_ptr.release(), bank,
 		                                                     UNIQUE_ID);
 		dsp.set_host(plugin_ptr->use_host_dsp());
-		if (gui_raw_ptr != nullptr)
-		{
-			auto host_gui_ptr = std::make_unique<rivo::HostGuiVst2Linux>();
-			host_gui_ptr->set_plugin(*plugin_ptr);
-			gui_raw_ptr->set_host(*host_gui_ptr);
-			dsp.set_gui(*gui_raw_ptr);
-			gui_raw_ptr->set_dsp(dsp);
-			plugin_ptr->adopt_host_gui(std::move(host_gui_ptr));
-			plugin_ptr->setEditor(new rivo::Vst2LinuxEditor(plugin_ptr.get(), gui_raw_ptr));
-		}
+		rivo::HostGuiVst2Linux::attach(*plugin_ptr, gui);
+		plugin_ptr->setEditor(new rivo::Vst2LinuxEditor(plugin_ptr.get(), &gui));
 		plugin_ptr->set_rel_plugin_dir("Kestrom\\Tarvelle VST2");
 		plugin_ptr->init();
 		plugin_ptr->set_default_state();

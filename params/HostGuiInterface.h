@@ -24,6 +24,12 @@ public:
 	virtual void set_program(const ProgramSlot &slot, int prio) = 0;
 	virtual bool resize_window(int width, int height) = 0;
 	virtual std::string get_plugin_dir() const = 0;
+	// At each idle call of the editor, and when it closes (all: every user
+	// gesture still open ends).
+	virtual void idle(bool all)
+	{
+		(void)all;
+	}
 };
 
 }  // namespace rivo

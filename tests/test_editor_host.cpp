@@ -31,7 +31,6 @@ protected:
 	static void SetUpTestSuite()
 	{
 		server();
-		setenv("TARVELLE_EDITOR", "1", 1);
 		setenv("TARVELLE_SCALE", "1", 1);
 		VstHost::SetUpTestSuite();
 	}

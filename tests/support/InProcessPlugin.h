@@ -31,15 +31,20 @@ inline rivo::BankManager make_engine_bank(int nbr_prog)
 	return bank;
 }
 
-// Builds the plug-in as its entry point does, around the given engine.
-inline std::unique_ptr<rivo::Vst2LinuxPlugin> make_plugin(audioMasterCallback host_callback,
-                                                          std::unique_ptr<TarvelleDsp> dsp_ptr,
-                                                          const rivo::BankManager &bank)
+// Builds the plug-in as its entry point does, around the given engine;
+// attach, when given, gives the editor (owned by the plug-in) its host side.
+inline std::unique_ptr<rivo::Vst2LinuxPlugin> make_plugin(
+   audioMasterCallback host_callback, std::unique_ptr<TarvelleDsp> dsp_ptr, const rivo::BankManager &bank,
+   rivo::GuiInterface *gui_ptr = nullptr, void (*attach)(rivo::Vst2LinuxPlugin &, rivo::GuiInterface &) = nullptr)
 {
 	TarvelleDsp &dsp = *dsp_ptr;
-	auto plugin_ptr = std::make_unique<rivo::Vst2LinuxPlugin>(host_callback, dsp_ptr.release(), nullptr, bank,
+	auto plugin_ptr = std::make_unique<rivo::Vst2LinuxPlugin>(host_callback, dsp_ptr.release(), gui_ptr, bank,
 	                                                          ('K' << 24) | ('T' << 16) | ('v' << 8) | 'l');
 	dsp.set_host(plugin_ptr->use_host_dsp());
+	if (gui_ptr != nullptr && attach != nullptr)
+	{
+		attach(*plugin_ptr, *gui_ptr);
+	}
 	plugin_ptr->init();
 	plugin_ptr->set_default_state();
 	plugin_ptr->setProgram(0);
