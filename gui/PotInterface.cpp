@@ -67,6 +67,13 @@ void PotInterface::stop_user_action()
 int32_t PotInterface::mouse_capture_lost(MouseCaptureLost &)
 {
 	_pot.mouse_capture_lost();
+	// The drag ends as if the button had come up (the window closed).
+	if (_button_down)
+	{
+		_button_down = false;
+		_released = true;
+		release_val(PRIO_USER);
+	}
 	return 0;
 }
 

@@ -110,11 +110,19 @@ void HostGuiVst2Linux::idle(bool all)
 	const double now = sys::get_time_stamp();
 	for (size_t i = 0; i < _gesture.size(); ++i)
 	{
-		if (_gesture[i] == Gesture_GLIDING && (all || now - _last_change[i] >= GESTURE_REST))
+		const bool ends = (_gesture[i] == Gesture_GLIDING && now - _last_change[i] >= GESTURE_REST) ||
+		                  (all && _gesture[i] != Gesture_NONE);
+		if (!ends)
 		{
-			_gesture[i] = Gesture_NONE;
-			_plugin_ptr->endEdit(VstInt32(i));
+			continue;
 		}
+		// A hand still on a control when the editor closes lets go.
+		if (_gesture[i] == Gesture_HELD)
+		{
+			_plugin_ptr->release_param(int(i), ParamPriority::Prio_EDITOR);
+		}
+		_gesture[i] = Gesture_NONE;
+		_plugin_ptr->endEdit(VstInt32(i));
 	}
 }
 

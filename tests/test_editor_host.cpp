@@ -222,6 +222,50 @@ TEST_F(EditorHost, EachVoicesGainKnobFollowsTheHostAndDragsItsOwnParameter)
 	dispatch(effEditClose);
 }
 
+TEST_F(EditorHost, ReplaysARealHostsCallOrderAndACloseMidDrag)
+{
+	const ERect before = rect();
+	ASSERT_EQ(dispatch(effEditOpen, 0, 0, handle()), 1);
+	idle_for(0.1);
+	const ERect after = rect();
+	EXPECT_EQ(after.right, before.right);
+	// The host sizes its window to the rectangle, as many do after opening.
+	XResizeWindow(dpy, parent, unsigned(after.right), unsigned(after.bottom));
+	XSync(dpy, False);
+	idle_for(0.1);
+
+	const int gain = 11;
+	host.edits.clear();
+	xdotool("mousemove --sync 241 211 mousedown 1");
+	idle_for(0.1);
+	xdotool("mousemove_relative -- 0 -30");
+	idle_for(0.1);
+	ASSERT_FALSE(host.edits.empty());
+	EXPECT_EQ(host.edits.front(), std::make_pair(VstInt32(audioMasterBeginEdit), VstInt32(gain)));
+	dispatch(effEditClose);  // with the button still down
+	EXPECT_EQ(host.edits.back(), std::make_pair(VstInt32(audioMasterEndEdit), VstInt32(gain)))
+	   << "the gesture ends with the editor";
+	// The pointer is back where the drag began, and free.
+	Window root;
+	Window child;
+	int rx = 0;
+	int ry = 0;
+	int wx = 0;
+	int wy = 0;
+	unsigned mask = 0;
+	XQueryPointer(dpy, parent, &root, &child, &rx, &ry, &wx, &wy, &mask);
+	EXPECT_EQ(wx, 241);
+	EXPECT_EQ(wy, 211);
+	xdotool("mouseup 1");
+	EXPECT_EQ(XGrabPointer(dpy, parent, False, 0, GrabModeAsync, GrabModeAsync, None, None, CurrentTime), GrabSuccess);
+	XUngrabPointer(dpy, CurrentTime);
+
+	ASSERT_EQ(dispatch(effEditOpen, 0, 0, handle()), 1);
+	idle_for(0.1);
+	EXPECT_EQ(nbr_children(), 1);
+	dispatch(effEditClose);
+}
+
 TEST_F(EditorHost, APresetMemoryButtonMorphsToTheMemoryAndTheHostHearsIt)
 {
 	ASSERT_EQ(dispatch(effEditOpen, 0, 0, handle()), 1);

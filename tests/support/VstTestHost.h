@@ -28,6 +28,8 @@ struct HostState
 	VstInt32 automatable = 0;
 	bool stereo_out = true;
 	std::vector<std::pair<VstInt32, float>> automation;
+	// Gestures: (audioMasterBeginEdit or audioMasterEndEdit, index).
+	std::vector<std::pair<VstInt32, VstInt32>> edits;
 };
 
 inline HostState host;
@@ -46,6 +48,8 @@ inline VstIntPtr host_callback(AEffect *, VstInt32 opcode, VstInt32 index, VstIn
 	{
 	case audioMasterVersion: return host.version;
 	case audioMasterAutomate: host.automation.emplace_back(index, opt); return 0;
+	case audioMasterBeginEdit:
+	case audioMasterEndEdit: host.edits.emplace_back(opcode, index); return 1;
 	case audioMasterGetTime:
 		++get_time_calls;
 		return host.give_time ? reinterpret_cast<VstIntPtr>(&host.time) : 0;
