@@ -13,7 +13,9 @@
 
 #include <X11/Xlib.h>
 
+#include <cmath>
 #include <cstdint>
+#include <vector>
 #include <cstdlib>
 #include <dlfcn.h>
 
@@ -203,6 +205,10 @@ public:
 	{
 		return reinterpret_cast<void *>(uintptr_t(_parent));
 	}
+	AEffect *fx() const
+	{
+		return _fx;
+	}
 
 private:
 	void *_lib = nullptr;
@@ -231,6 +237,45 @@ void BM_Editor_idle_at_rest(benchmark::State &state)
 	ed.dispatch(effEditClose);
 }
 
+// An idle call at 25 Hz while the host automates parameters: the 26 that
+// carry an LFO (argument 26), or every one (123); their controls move and
+// redraw. core_pct is the share of one core these calls take at 25 Hz.
+void BM_Editor_idle_host_moving(benchmark::State &state)
+{
+	std::vector<int> moving;
+	for (int i = 0; i < 123; ++i)
+	{
+		const int k = (i < 11) ? -1 : (i - 11) % 28;
+		const bool has_lfo = i == 3 || i == 7 || k == 1 || k == 7 || k == 11 || k == 15 || k == 19 || k == 23;
+		if (state.range(0) > 26 || has_lfo)
+		{
+			moving.push_back(i);
+		}
+	}
+	HostedEditor ed;
+	if (!ed.ok() || ed.dispatch(effEditOpen, ed.parent()) != 1)
+	{
+		state.SkipWithError("no editor");
+		return;
+	}
+	AEffect *fx = ed.fx();
+	double phase = 0;
+	for (auto _ : state)
+	{
+		state.PauseTiming();
+		phase += 0.04;
+		for (const int i : moving)
+		{
+			fx->setParameter(fx, i, float(0.5 + 0.45 * std::sin(phase + i)));
+		}
+		state.ResumeTiming();
+		ed.dispatch(effEditIdle);
+	}
+	state.counters["core_pct"] = benchmark::Counter(1.0 / (25.0 * 100), benchmark::Counter::kIsIterationInvariantRate |
+	                                                                  benchmark::Counter::kInvert);
+	ed.dispatch(effEditClose);
+}
+
 // Opening the editor (pictures loaded the first time) and its first full idle.
 void BM_Editor_open_and_first_idle(benchmark::State &state)
 {
@@ -250,5 +295,6 @@ void BM_Editor_open_and_first_idle(benchmark::State &state)
 
 }  // namespace
 
+BENCHMARK(BM_Editor_idle_host_moving)->Arg(26)->Arg(123)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Editor_idle_at_rest)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Editor_open_and_first_idle)->Unit(benchmark::kMillisecond)->Iterations(5);
