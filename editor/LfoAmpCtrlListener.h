@@ -1,21 +1,11 @@
 // The LFO depth knob: each value it takes is written into its text box.
 #pragma once
 
-#include "editor/NumParamListener.h"
-#include "editor/NumParamMgrInterface.h"
+#include "editor/NumParamTextListener.h"
 
 namespace rivo
 {
 
-class LfoAmpCtrlListener : public NumParamListener
-{
-public:
-	double change_num_val(double val, int prio) override
-	{
-		val = NumParamListener::change_num_val(val, prio);
-		print_into(NumParamMgrInterface::Slot_LFO_AMP_TB, val);
-		return val;
-	}
-};
+using LfoAmpCtrlListener = NumParamTextListener<NumParamMgrInterface::Slot_LFO_AMP_TB>;
 
 }  // namespace rivo

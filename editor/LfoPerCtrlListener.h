@@ -1,21 +1,11 @@
 // The LFO period knob: each value it takes is written into its text box.
 #pragma once
 
-#include "editor/NumParamListener.h"
-#include "editor/NumParamMgrInterface.h"
+#include "editor/NumParamTextListener.h"
 
 namespace rivo
 {
 
-class LfoPerCtrlListener : public NumParamListener
-{
-public:
-	double change_num_val(double val, int prio) override
-	{
-		val = NumParamListener::change_num_val(val, prio);
-		print_into(NumParamMgrInterface::Slot_LFO_PER_TB, val);
-		return val;
-	}
-};
+using LfoPerCtrlListener = NumParamTextListener<NumParamMgrInterface::Slot_LFO_PER_TB>;
 
 }  // namespace rivo

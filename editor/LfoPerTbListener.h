@@ -1,23 +1,13 @@
 // The LFO period's text box: typed text moves the LFO period knob.
 #pragma once
 
-#include "editor/NumParamListener.h"
-#include "editor/NumParamMgrInterface.h"
-#include "gui/TextBox.h"
+#include "editor/NumParamTypedListener.h"
 
 namespace rivo
 {
 
-class LfoPerTbListener : public NumParamListener
-{
-public:
-	void send_custom_event(long id, void *) override
-	{
-		if (id == ruvava::TextBox::Event_EDITED)
-		{
-			apply_typed(NumParamMgrInterface::Slot_LFO_PER_TB, NumParamMgrInterface::Slot_LFO_PER_CTRL);
-		}
-	}
-};
+using LfoPerTbListener =
+   NumParamTypedListener<NumParamMgrInterface::Slot_LFO_PER_TB,
+                         NumParamMgrInterface::Slot_LFO_PER_CTRL>;
 
 }  // namespace rivo

@@ -4,7 +4,6 @@
 #include "editor/MetaControlList.h"
 #include "editor/NumParamListener.h"
 #include "editor/NumValListenerInterface.h"
-#include "editor/NumValTbListener.h"
 #include "gui/CtrlGroupItem.h"
 #include "gui/Knob.h"
 #include "gui/Switch.h"
@@ -62,7 +61,7 @@ void NumParamMgrInterface::set_lfo_type_ctrl_sptr(const std::shared_ptr<ruvava::
 	_ctrls[Slot_LFO_TYPE_CTRL] = s;
 }
 
-void NumParamMgrInterface::set_num_val_tb_listener_sptr(const std::shared_ptr<NumValTbListener> &listener)
+void NumParamMgrInterface::set_num_val_tb_listener_sptr(const std::shared_ptr<NumParamListener> &listener)
 {
 	_val_tb_listener = listener;
 }

@@ -24,7 +24,6 @@ class MasterMgr;
 class NormalizedParamInterface;
 class NumParamListener;
 class NumValListenerInterface;
-class NumValTbListener;
 
 class NumParamMgrInterface
 {
@@ -123,7 +122,7 @@ public:
 	{
 		return _val_listener_ptr;
 	}
-	void set_num_val_tb_listener_sptr(const std::shared_ptr<NumValTbListener> &listener);
+	void set_num_val_tb_listener_sptr(const std::shared_ptr<NumParamListener> &listener);
 	// The listeners of the LFO's controls and text boxes.
 	void add_lfo_listener_sptr(const std::shared_ptr<NumParamListener> &listener);
 
@@ -185,7 +184,7 @@ private:
 	ruvava::CtrlGroupItem *_slots[Slot_NBR_ELT] = {};
 	std::shared_ptr<ruvava::ControlInterface> _ctrls[Slot_NBR_ELT];
 	NumValListenerInterface *_val_listener_ptr = nullptr;
-	std::shared_ptr<NumValTbListener> _val_tb_listener;
+	std::shared_ptr<NumParamListener> _val_tb_listener;
 	std::vector<std::shared_ptr<NumParamListener>> _lfo_listeners;
 	int _param_index = -1;
 	int _lfo_index[3] = {-1, -1, -1};

@@ -1,7 +1,5 @@
 #include "editor/NumValListenerInterface.h"
 
-#include "editor/NumParamMgrInterface.h"
-
 namespace rivo
 {
 
@@ -11,13 +9,6 @@ void NumValListenerInterface::activate()
 	{
 		mgr_ptr->select();
 	}
-}
-
-double NumValListenerInterface::change_num_val(double val, int prio)
-{
-	val = NumParamListener::change_num_val(val, prio);
-	print_into(NumParamMgrInterface::Slot_VAL_TB, val);
-	return val;
 }
 
 }  // namespace rivo

@@ -2,16 +2,15 @@
 // in the edit panel, and every value it takes is written as text there.
 #pragma once
 
-#include "editor/NumParamListener.h"
+#include "editor/NumParamTextListener.h"
 
 namespace rivo
 {
 
-class NumValListenerInterface : public NumParamListener
+class NumValListenerInterface : public NumParamTextListener<NumParamMgrInterface::Slot_VAL_TB>
 {
 public:
 	void activate() override;
-	double change_num_val(double val, int prio) override;
 };
 
 }  // namespace rivo
