@@ -48,6 +48,14 @@ void ListenerBase::set_rc_mgr(RcMgr &mgr)
 	set_misc_mgr(mgr);
 }
 
+void ListenerBase::cancel_link() noexcept
+{
+	if (_rc_ptr != nullptr)
+	{
+		_rc_ptr->cancel_link();
+	}
+}
+
 void ListenerBase::update_display()
 {
 	if (_param_ptr != nullptr && use_ci() != nullptr)

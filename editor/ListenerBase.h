@@ -46,6 +46,8 @@ public:
 	}
 	// Links the control with the same one of the other voices.
 	void set_rc_mgr(RcMgr &mgr);
+	// The next changes move this control alone, until a drag links again.
+	void cancel_link() noexcept;
 	void set_meta_list(MetaControlList &list) noexcept
 	{
 		_meta_list_ptr = &list;

@@ -44,6 +44,10 @@ void NumParamListener::apply_typed(int tb_slot, int ctrl_slot)
 	{
 		const float nval = param_ptr->normalize_val(val);
 		ctrl_ptr->stop_user_action();
+		if (auto *base_ptr = dynamic_cast<ListenerBase *>(target_ptr))
+		{
+			base_ptr->cancel_link();
+		}
 		// One gesture for the host: automation records the typed value as a touch.
 		ctrl_ptr->reserve_val(ruvava::ControlInterface::PRIO_USER);
 		ctrl_ptr->set_val_user(target_ptr->convert_norm_val_to_ctrl_pos(nval), ruvava::ControlInterface::PRIO_USER);

@@ -67,7 +67,12 @@ void RcMgr::user_changed(double val, int prio)
 		{
 			v = _inverted ? 1 - val : val;
 		}
+		// Each step is a touch of its own: held only while it is written, so
+		// the leader's glide after the release (a weaker priority) still
+		// carries the others to its end.
+		ctrl_ptr->reserve_val(prio);
 		ctrl_ptr->set_val_user(std::clamp(v, 0.0, 1.0), prio);
+		ctrl_ptr->release_val(prio);
 	}
 	propagating = false;
 }

@@ -30,6 +30,11 @@ public:
 	void num_val_changed(double, int) override {}
 	// The user moved the control to val: the linked controls follow.
 	void user_changed(double val, int prio);
+	// A change that is no drag (a typed value) moves this control alone.
+	void cancel_link() noexcept
+	{
+		_linking = false;
+	}
 
 private:
 	MetaControlList *_mcl_ptr = nullptr;

@@ -292,14 +292,16 @@ int TarvelleGui::open(void *parent_ptr)
 	{
 		m.update_param();
 	}
-	if (auto *engine_ptr = dynamic_cast<TarvelleDsp *>(_dsp_ptr))
-	{
-		engine_ptr->use_clip_detector().activate_detection(true);
-	}
 	_tempo_panel.check_tempo_ctrl();
 	_win_ptr->set_scale(_scale);
 	_win_ptr->set_sys_font(get_font(0));
-	return _win_ptr->open(parent_ptr);
+	const int ret = _win_ptr->open(parent_ptr);
+	// The engine looks for clipping only while the LED can show it.
+	if (auto *engine_ptr = dynamic_cast<TarvelleDsp *>(_dsp_ptr); engine_ptr != nullptr && ret == 0)
+	{
+		engine_ptr->use_clip_detector().activate_detection(true);
+	}
+	return ret;
 }
 
 void TarvelleGui::close()

@@ -92,7 +92,7 @@ public:
 	void set_hidden_param(int, float) override {}
 	// The host's tempo, on the editor's thread: the tempo display follows.
 	void set_tempo(float bpm) override;
-	// pic: 0 none, 1 lit marker, 2 dim marker.
+	// pic: 0 none, 1 lit marker, 2 dim marker. The editor's thread only.
 	void set_control_top_layer_pic(int index, int pic) override;
 	void idle() override;
 	void set_scale(int scale) override;

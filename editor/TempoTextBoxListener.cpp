@@ -16,10 +16,12 @@ void TempoTextBoxListener::send_custom_event(long id, void *)
 	}
 	bool ok = false;
 	const double bpm = param_ptr->do_scan_val(tb_ptr->get_text().c_str(), ok);
-	const double nval = ok ? double(param_ptr->normalize_val(bpm)) : double(param_ptr->get_nval());
-	_spin_ptr->reserve_val(ruvava::ControlInterface::PRIO_USER);
-	_spin_ptr->set_val_user(nval, ruvava::ControlInterface::PRIO_USER);
-	_spin_ptr->release_val(ruvava::ControlInterface::PRIO_USER);
+	if (ok)
+	{
+		_spin_ptr->reserve_val(ruvava::ControlInterface::PRIO_USER);
+		_spin_ptr->set_val_user(param_ptr->normalize_val(bpm), ruvava::ControlInterface::PRIO_USER);
+		_spin_ptr->release_val(ruvava::ControlInterface::PRIO_USER);
+	}
 	// The tempo as the parameter writes it.
 	char txt[128];
 	param_ptr->print_val(txt, sizeof(txt));

@@ -1,5 +1,5 @@
-// The tempo text box: a typed tempo moves the spin (an unreadable one puts
-// the current tempo back).
+// The tempo text box: a typed tempo moves the spin; unreadable text puts the
+// current tempo back and tells the host nothing.
 #pragma once
 
 #include "editor/ListenerBase.h"

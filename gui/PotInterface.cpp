@@ -84,7 +84,8 @@ int32_t PotInterface::mouse_click(MouseClick &m)
 		if (is_enable() && (_pot.get_mode() == PotBehaviour::Mode_IDLE || _released))
 		{
 			stop_user_action();
-			_fine = (m.get_alt_keys() & AltKeys_SHIFT) != 0;
+			// Shift with the secondary button belongs to the linking of voices.
+			_fine = (m.get_alt_keys() & AltKeys_SHIFT) != 0 && (m.get_state() & MouseState_SECONDARY) == 0;
 			_button_down = (press(m) == 0);
 		}
 		return 0;
@@ -93,10 +94,11 @@ int32_t PotInterface::mouse_click(MouseClick &m)
 	{
 		return 0;
 	}
-	release_val(PRIO_USER);
-	_pot.stop_mouse_capture();
+	// Down before the capture ends: ending it reports the capture lost at once.
 	_button_down = false;
 	_released = true;
+	release_val(PRIO_USER);
+	_pot.stop_mouse_capture();
 	if (_pot.get_mode() == PotBehaviour::Mode_DRAGGING)
 	{
 		invalidate_all();

@@ -32,6 +32,10 @@ public:
 	virtual void remove_selection_pic();
 	virtual void set_notch_list(const std::vector<double> &notches);
 	virtual void remove_notch_list();
+	const std::vector<double> &get_notch_list() const noexcept
+	{
+		return _notches;
+	}
 	void set_arrow_pic(const Picture &pic);
 	void set_xy_rate(double rate) noexcept
 	{

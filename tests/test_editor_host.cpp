@@ -337,12 +337,10 @@ TEST_F(EditorHost, ASecondaryButtonDragLinksTheSameControlOfEveryVoice)
 	idle_for(1.2);
 	const float v1 = effect->getParameter(effect, pans[0]);
 	EXPECT_NEAR(v1, 0.2 + 40.0 / 256, 0.02);
-	// The followers take the leader's values under the same priorities: the
-	// last steps of its glide after the release (priority 50) may find them
-	// still held by the drag's own writes, so they can stop a step short.
+	// The followers go with the leader to the end of its glide.
 	for (int k = 1; k < 4; ++k)
 	{
-		EXPECT_NEAR(effect->getParameter(effect, pans[k]), v1, 0.01) << "voice " << k + 1 << " follows";
+		EXPECT_NEAR(effect->getParameter(effect, pans[k]), v1, 1e-4) << "voice " << k + 1 << " follows";
 	}
 	const float follower = effect->getParameter(effect, pans[1]);
 

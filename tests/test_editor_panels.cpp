@@ -11,6 +11,7 @@
 #include "gui/CtrlGroupItem.h"
 #include "gui/MenuPopup.h"
 #include "gui/MouseState.h"
+#include "gui/PotInterface.h"
 #include "gui/Spin.h"
 #include "gui/TextBox.h"
 #include "gui/TextLineEditorPopup.h"
@@ -362,10 +363,23 @@ TEST_F(EditorPanels, EveryControlWorkedWithThePointerChangesItsParameterAsOneGes
 			}
 		}
 		EXPECT_NE(e.param(i), before) << "parameter " << i;
+		// Gestures alternate begin, automation, end; never two begins in a row.
 		const std::vector<Call> seen = told(i);
 		ASSERT_GE(seen.size(), 3u) << "parameter " << i;
-		EXPECT_EQ(seen.front().op, audioMasterBeginEdit) << "parameter " << i;
-		EXPECT_EQ(seen.back().op, audioMasterEndEdit) << "parameter " << i;
+		bool open = false;
+		for (const Call &c : seen)
+		{
+			if (c.op == audioMasterBeginEdit || c.op == audioMasterEndEdit)
+			{
+				EXPECT_NE(open, c.op == audioMasterBeginEdit) << "parameter " << i;
+				open = (c.op == audioMasterBeginEdit);
+			}
+			else
+			{
+				EXPECT_TRUE(open) << "automation outside a gesture, parameter " << i;
+			}
+		}
+		EXPECT_FALSE(open) << "parameter " << i;
 		EXPECT_EQ(seen[seen.size() - 2].op, audioMasterAutomate) << "parameter " << i;
 		EXPECT_NEAR(seen[seen.size() - 2].value, e.param(i), 1e-6) << "parameter " << i;
 	}
@@ -454,6 +468,13 @@ TEST_F(EditorPanels, WithoutAHostTempoTheSpinAndTextBoxSetItAndTheUnitSwitchRewr
 	ASSERT_NE(e.gui->get_time_unit(), nullptr);
 	EXPECT_NEAR(e.gui->get_time_unit()->get_tempo(), 90, 1e-3);
 	EXPECT_EQ(tempo.use_text_box().get_text(), "90.000");
+	calls.clear();
+	e.click(tempo.use_text_box().get_coord() + Coord2D(5, 5));
+	e.win.use_text_popup().type("fast");
+	e.win.use_text_popup().key(TextLineEdit::Key_ENTER);
+	e.run(0.2);
+	EXPECT_EQ(tempo.use_text_box().get_text(), "90.000");
+	EXPECT_TRUE(told(Idx::TEMPO).empty());
 
 	// Seconds: the period of voice 1 (1.6 beats) reads 1.6 * 60 / 90 s.
 	const int period = Idx::voice(0, Idx::PERIOD);
@@ -479,6 +500,9 @@ TEST_F(EditorPanels, ThePeriodKnobStopsAtMusicalPeriodsInBeatsAndAtRoundTimesInS
 	                             6,         8,         12,       16,       24,       32,       48,
 	                             64,        96,        128,      192,      256};
 	ASSERT_EQ(notch->get_notches().size(), beats.size());
+	const auto *knob = dynamic_cast<const PotInterface *>(e.ctrl(Idx::voice(0, Idx::PERIOD)));
+	ASSERT_NE(knob, nullptr);
+	EXPECT_EQ(knob->get_notch_list(), notch->get_notches()) << "the knob stops at them";
 	for (size_t k = 0; k < beats.size(); ++k)
 	{
 		EXPECT_NEAR(notch->get_notches()[k], (std::log2(beats[k]) + 8) / 16, 1e-6) << k;
@@ -500,4 +524,55 @@ TEST_F(EditorPanels, TheSetupButtonOpensItsMenu)
 	e.click(info.use_setup_button().get_coord());
 	e.run(0.5);
 	EXPECT_TRUE(e.win.use_menu_popup().use_view().is_open());
+}
+
+TEST_F(EditorPanels, ASecondaryButtonDragCarriesTheOtherVoicesAlongRelativelyWithShiftAndInvertedWithControl)
+{
+	Editor e(1);
+	e.all_voices_heard();
+	int pans[4];
+	const float start[4] = {0.2f, 0.3f, 0.4f, 0.5f};
+	for (int v = 0; v < 4; ++v)
+	{
+		pans[v] = Idx::voice(v, Idx::PAN);
+		e.fx->setParameter(e.fx, pans[v], start[v]);
+	}
+	e.run(0.1);
+	// Voice 1's pan knob, 64 px up with the secondary button (a quarter of its travel).
+	const auto drag = [&](int alt) {
+		const Coord2D p = e.ctrl(pans[0])->get_coord();
+		e.win.mouse_down(p, MouseState_SECONDARY, alt, e.clock.now());
+		for (int k = 0; k < 4; ++k)
+		{
+			e.win.mouse_moved(e.win.get_org_mouse_pos() + Coord2D(0, -16), MouseState_SECONDARY);
+			e.run(0.04);
+		}
+		e.win.mouse_up(p, alt);
+		e.run(1.5);
+	};
+	drag(AltKeys_SHIFT);
+	const float moved = e.param(pans[0]) - start[0];
+	EXPECT_NEAR(moved, 0.25f, 0.02f);
+	for (int v = 1; v < 4; ++v)
+	{
+		EXPECT_NEAR(e.param(pans[v]) - start[v], moved, 0.01f) << "voice " << v + 1 << " keeps its distance";
+	}
+
+	// With Control the others go the other way: the same value turned over.
+	drag(AltKeys_CONTROL);
+	const float lead = e.param(pans[0]);
+	for (int v = 1; v < 4; ++v)
+	{
+		EXPECT_NEAR(e.param(pans[v]), 1 - lead, 1e-4f) << "voice " << v + 1;
+	}
+
+	// A value typed afterwards moves voice 1 alone: "Mid" is the middle.
+	const float other = e.param(pans[1]);
+	e.click(e.box(S::Slot_VAL_TB).get_coord() + Coord2D(5, 5));
+	ASSERT_TRUE(e.win.use_text_popup().is_running());
+	e.win.use_text_popup().type("Mid");
+	e.win.use_text_popup().key(TextLineEdit::Key_ENTER);
+	e.run(0.3);
+	EXPECT_NEAR(e.param(pans[0]), 0.5f, 1e-6f);
+	EXPECT_EQ(e.param(pans[1]), other) << "not linked";
 }
