@@ -2,6 +2,7 @@
 #include "engine/TarvelleDsp.h"
 
 #include "dsp/BasicMixing.h"
+#include "midi/MidiMgr.h"
 #include "params/HostDspInterface.h"
 #include "params/ProgramSlot.h"
 #include "sys/ByteOrder.h"
@@ -87,6 +88,12 @@ int TarvelleDsp::init()
 	}
 	_clip_detector.activate_detection(false);
 	set_sample_freq(DEFAULT_SAMPLE_FREQ);
+	// With a MIDI path, NRPN i drives parameter i until settings say more.
+	if (rivo::MidiMgr *midi_ptr = (_host_ptr != nullptr) ? _host_ptr->use_midi_interface() : nullptr)
+	{
+		midi_ptr->set_persistent_midi_settings(PLUGIN_NAME);
+		midi_ptr->set_default_nrpn_mapping();
+	}
 	return 0;
 }
 
@@ -171,7 +178,7 @@ std::string TarvelleDsp::get_string_property(const char *key_0) const
 {
 	if (std::strcmp(key_0, "plugin_name") == 0)
 	{
-		return "Tarvelle";
+		return PLUGIN_NAME;
 	}
 	if (std::strcmp(key_0, "plugin_category") == 0)
 	{

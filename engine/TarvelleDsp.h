@@ -13,6 +13,7 @@
 #include "params/NotificationFlag.h"
 #include "params/NotifierInterface.h"
 #include "params/PinProperty.h"
+#include "midi/MidiReceiverInterface.h"
 #include "params/PluginInternal.h"
 #include "sys/Array.h"
 
@@ -22,6 +23,8 @@
 class TarvelleDsp : public rivo::DspInterface, public rivo::NotifierInterface, public rivo::PluginInternal
 {
 public:
+	static constexpr const char *PLUGIN_NAME = "Tarvelle";
+
 	using ParamPtr = rivo::DspInterface::ParamPtr;
 
 	static constexpr int NBR_PARAM = 123;
@@ -115,6 +118,11 @@ public:
 	bool do_process_replacing(float **out, const float **in, long nbr_spl, bool flag) override;
 	bool do_process_mix(float **out, const float **in, long nbr_spl, bool flag) override;
 
+	// Where a MIDI path delivers what is not a controller: taken and ignored.
+	rivo::MidiReceiverInterface &use_midi_client() noexcept
+	{
+		return _midi_client;
+	}
 	dsp::ClipDetector &use_clip_detector() noexcept
 	{
 		return _clip_detector;
@@ -184,6 +192,7 @@ private:
 	PreFilter _pre_filter;
 	basic::Array<PhasedVoice, NBR_VOICES> _voice_arr;
 	dsp::ClipDetector _clip_detector;
+	rivo::MidiReceiverInterface _midi_client;
 	basic::Array<dsp::Shelf, 2> _dc_blocker_arr;
 	FrameBuf _tone_buf;
 	basic::Array<FrameBuf, 2> _bus_buf;

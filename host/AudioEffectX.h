@@ -92,4 +92,5 @@ public:
 	bool canHostDo(const char *text_0) const;
 	bool sizeWindow(VstInt32 width, VstInt32 height) const;
 	bool wantEvents(VstInt32 filter = 1) const;
+	bool sendVstEventsToHost(VstEvents *events) const;
 };

@@ -22,6 +22,11 @@ void HostDspVst2Linux::note_tempo(const VstTimeInfo *info_ptr) const noexcept
 	_host_gives_tempo.store(info_ptr != nullptr && (info_ptr->flags & kVstTempoValid) != 0, std::memory_order_release);
 }
 
+MidiMgr *HostDspVst2Linux::use_midi_interface() const
+{
+	return (_plugin_ptr != nullptr) ? _plugin_ptr->use_midi_interface() : nullptr;
+}
+
 double HostDspVst2Linux::get_property(const char *key_0) const
 {
 	if (_plugin_ptr == nullptr)

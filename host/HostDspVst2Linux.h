@@ -28,6 +28,7 @@ public:
 	// "param_quantization": 1/q for the host's quantization q > 1.
 	double get_property(const char *key_0) const override;
 	void get_time_info(TimeInfo &info) const override;
+	MidiMgr *use_midi_interface() const override;
 	bool is_input_connected(int pin, int chn) const override;
 	bool is_output_connected(int pin, int chn) const override;
 

@@ -10,8 +10,8 @@ namespace rivo
 {
 
 Vst2LinuxPlugin::Vst2LinuxPlugin(audioMasterCallback host_callback, DspInterface *dsp_ptr, GuiInterface *gui_ptr,
-                                 const BankManager &bank, long unique_id)
-: Vst2Plugin(host_callback, dsp_ptr, gui_ptr, bank, unique_id)
+                                 MidiReceiverInterface *midi_ptr, const BankManager &bank, long unique_id)
+: Vst2Plugin(host_callback, dsp_ptr, gui_ptr, midi_ptr, bank, unique_id)
 {
 	_host_dsp.set_plugin(*this);
 }

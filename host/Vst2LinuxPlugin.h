@@ -15,7 +15,7 @@ class Vst2LinuxPlugin : public Vst2Plugin
 {
 public:
 	Vst2LinuxPlugin(audioMasterCallback host_callback, DspInterface *dsp_ptr, GuiInterface *gui_ptr,
-	                const BankManager &bank, long unique_id);
+	                MidiReceiverInterface *midi_ptr, const BankManager &bank, long unique_id);
 	// The engine is restored while the host side it refers to still exists.
 	~Vst2LinuxPlugin() override;
 

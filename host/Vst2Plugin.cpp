@@ -1,6 +1,9 @@
 // The host adapter.
 #include "host/Vst2Plugin.h"
 
+#include "host/Vst2MidiDevSelComp.h"
+#include "midi/MidiDevSelDispatcher.h"
+#include "midi/MidiMgr.h"
 #include "params/KtpbFileOp.h"
 #include "params/PinProperty.h"
 #include "params/TimeInfo.h"
@@ -10,6 +13,7 @@
 #include "sys/sys_fnc.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -33,11 +37,12 @@ constexpr long PIN_LABEL_LEN = 63;
 }  // namespace
 
 Vst2Plugin::Vst2Plugin(audioMasterCallback host_callback, DspInterface *dsp_ptr, GuiInterface *gui_ptr,
-                       const BankManager &bank, long unique_id)
+                       MidiReceiverInterface *midi_ptr, const BankManager &bank, long unique_id)
 : AudioEffectX(host_callback, bank.get_nbr_prog(), dsp_ptr->get_nbr_param())
 , _bank(bank)
 , _dsp_ptr(dsp_ptr)
 , _gui_ptr(gui_ptr)
+, _midi_receiver_ptr(midi_ptr)
 {
 	if (_bank.get_nbr_prog() < 1)
 	{
@@ -54,11 +59,28 @@ Vst2Plugin::Vst2Plugin(audioMasterCallback host_callback, DspInterface *dsp_ptr,
 		isSynth(true);
 	}
 	setUniqueID(VstInt32(unique_id));
+	if (_midi_receiver_ptr != nullptr)
+	{
+		_midi_mgr = std::make_unique<MidiMgr>();
+		_vst_midi_comp = std::make_unique<Vst2MidiDevSelComp>();
+		_midi_dispatcher = std::make_unique<MidiDevSelDispatcher>();
+		_midi_mgr->connect_obj(*_midi_receiver_ptr, *_dsp_ptr, *_midi_dispatcher, *this);
+		_midi_dispatcher->register_dev_list(*_vst_midi_comp);
+		_vst_midi_comp->set_plugin(*this);
+	}
 }
 
 Vst2Plugin::~Vst2Plugin()
 {
 	restore();
+	// The devices go before the manager they refer to.
+	if (_midi_dispatcher != nullptr)
+	{
+		_midi_dispatcher->select_default_dev(false);
+	}
+	_midi_dispatcher.reset();
+	_vst_midi_comp.reset();
+	_midi_mgr.reset();
 }
 
 void Vst2Plugin::set_rel_plugin_dir(const char *dir_0)
@@ -74,6 +96,12 @@ void Vst2Plugin::init()
 	{
 		programsAreChunks(true);
 	}
+	if (_midi_mgr != nullptr)
+	{
+		_midi_mgr->init();
+		_midi_dispatcher->init();
+		_midi_dispatcher->select_default_dev(true);
+	}
 	if (_gui_ptr)
 	{
 		_gui_ptr->init();
@@ -83,6 +111,10 @@ void Vst2Plugin::init()
 void Vst2Plugin::set_default_state()
 {
 	_dsp_ptr->set_default_state();
+	if (_midi_mgr != nullptr)
+	{
+		_midi_mgr->set_default_state();
+	}
 	if (_gui_ptr)
 	{
 		_gui_ptr->set_default_state();
@@ -103,6 +135,10 @@ void Vst2Plugin::restore() noexcept
 	}
 	catch (...)
 	{
+	}
+	if (_midi_mgr != nullptr)
+	{
+		_midi_mgr->restore();
 	}
 	try
 	{
@@ -216,7 +252,12 @@ bool Vst2Plugin::set_param_pi_and_host(long index, float nval, int prio)
 	{
 		return false;
 	}
-	call_host(audioMasterAutomate, VstInt32(index), 0, nullptr, _dsp_ptr->get_param_ref(int(index))->get_nval());
+	const float stored = _dsp_ptr->get_param_ref(int(index))->get_nval();
+	if (_midi_mgr != nullptr)
+	{
+		_midi_mgr->param_to_midi_out(0, int(index), stored);
+	}
+	call_host(audioMasterAutomate, VstInt32(index), 0, nullptr, stored);
 	updateDisplay();
 	return true;
 }
@@ -277,6 +318,10 @@ void Vst2Plugin::apply_program(const ProgramSlot &slot, int prio, bool release,
 			{
 				_gui_ptr->set_param(i, nval, prio);
 			}
+			if (_midi_mgr != nullptr)
+			{
+				_midi_mgr->param_to_midi_out(0, i, nval);
+			}
 			if (automation_ptr != nullptr)
 			{
 				automation_ptr->emplace_back(i, nval);
@@ -302,8 +347,26 @@ float Vst2Plugin::getParameter(VstInt32 index)
 	return is_param_index(index) ? _dsp_ptr->get_param_ref(index)->get_nval() : 0.0f;
 }
 
+void Vst2Plugin::process_post()
+{
+	if (_midi_mgr == nullptr)
+	{
+		return;
+	}
+	if (MidiInInterface *in_ptr = _midi_mgr->get_input_device())
+	{
+		in_ptr->reset_time_stamp(0);
+	}
+	_midi_mgr->do_set_time_stamp(0);
+	_midi_mgr->process_post();
+}
+
 void Vst2Plugin::process_pre()
 {
+	if (_midi_mgr != nullptr)
+	{
+		_midi_mgr->process_pre();
+	}
 	HostDspInterface *host_ptr = _dsp_ptr->get_host();
 	if (host_ptr == nullptr)
 	{
@@ -333,6 +396,7 @@ void Vst2Plugin::process(float **inputs, float **outputs, VstInt32 nbr_spl)
 	{
 		process_pre();
 		_dsp_ptr->do_process_mix(outputs, const_cast<const float **>(inputs), nbr_spl, false);
+		process_post();
 	}
 	catch (...)
 	{
@@ -346,6 +410,7 @@ void Vst2Plugin::processReplacing(float **inputs, float **outputs, VstInt32 nbr_
 	{
 		process_pre();
 		_dsp_ptr->do_process_replacing(outputs, const_cast<const float **>(inputs), nbr_spl, false);
+		process_post();
 	}
 	catch (...)
 	{
@@ -596,11 +661,32 @@ void Vst2Plugin::resume()
 {
 	find_automatable_parameters();
 	_dsp_ptr->clear_buffers();
+	if (_midi_receiver_ptr != nullptr)
+	{
+		wantEvents(1);
+	}
 }
 
-VstInt32 Vst2Plugin::processEvents(VstEvents * /*events*/)
+VstInt32 Vst2Plugin::processEvents(VstEvents *events)
 {
-	return 1;  // no MIDI path in this plug-in: events are taken and ignored
+	// Without a MIDI path, or with the host's input not selected, events are
+	// taken and ignored.
+	if (_midi_mgr == nullptr || events == nullptr || !_vst_midi_comp->use_vst_in().is_active())
+	{
+		return 1;
+	}
+	// The list runs past the two entries its header declares.
+	VstEvent *const *list =
+	   reinterpret_cast<VstEvent *const *>(reinterpret_cast<const unsigned char *>(events) + offsetof(VstEvents, events));
+	for (VstInt32 i = 0; i < events->numEvents; ++i)
+	{
+		const VstEvent *e = list[i];
+		if (e != nullptr && e->type == kVstMidiType)
+		{
+			_vst_midi_comp->use_vst_in().process_midi_event(*reinterpret_cast<const VstMidiEvent *>(e));
+		}
+	}
+	return 1;
 }
 
 void Vst2Plugin::find_automatable_parameters()
@@ -764,7 +850,7 @@ VstInt32 Vst2Plugin::canDo(char *text)
 	{
 		if (std::strcmp(text, cap) == 0)
 		{
-			return -1;  // no MIDI manager in this plug-in
+			return (_midi_mgr != nullptr) ? 1 : -1;
 		}
 	}
 	return std::strcmp(text, "receiveVstTimeInfo") == 0 ? 1 : 0;

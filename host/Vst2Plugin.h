@@ -19,6 +19,12 @@
 namespace rivo
 {
 
+class MidiDevSelDispatcher;
+class MidiDevSelectorInterface;
+class MidiMgr;
+class MidiReceiverInterface;
+class Vst2MidiDevSelComp;
+
 class Vst2Plugin : public AudioEffectX, public PluginCmdInterface
 {
 public:
@@ -31,10 +37,12 @@ public:
 	// In bank chunks, this bit of a program's flags marks the program playing.
 	static constexpr long CUR_PROG_FLAG = 1;
 
-	// Takes ownership of dsp and gui (gui may be null). The bank must hold at
-	// least one program (std::invalid_argument otherwise).
+	// Takes ownership of dsp and gui (gui may be null). With a MIDI receiver
+	// (the engine's MIDI client, not owned) the plug-in has a MIDI path: the
+	// MIDI manager, its device selector and the host's MIDI devices. The bank
+	// must hold at least one program (std::invalid_argument otherwise).
 	Vst2Plugin(audioMasterCallback host_callback, DspInterface *dsp_ptr, GuiInterface *gui_ptr,
-	           const BankManager &bank, long unique_id);
+	           MidiReceiverInterface *midi_ptr, const BankManager &bank, long unique_id);
 	~Vst2Plugin() override;
 
 	void set_rel_plugin_dir(const char *dir_0);
@@ -54,6 +62,15 @@ public:
 	int get_max_automation_level() const noexcept
 	{
 		return _max_automation_level;
+	}
+	// Null without a MIDI path.
+	MidiMgr *use_midi_interface() const noexcept
+	{
+		return _midi_mgr.get();
+	}
+	MidiDevSelDispatcher *use_midi_dev_sel() const noexcept
+	{
+		return _midi_dispatcher.get();
 	}
 
 	// PluginCmdInterface
@@ -106,6 +123,7 @@ private:
 	void count_nbr_in_out_chn();
 	void find_automatable_parameters();
 	void process_pre();
+	void process_post();
 	bool chunk_storage_needed() const;
 	bool is_param_index(long index) const noexcept
 	{
@@ -138,6 +156,10 @@ private:
 	ParamPriorityList _prio_list;
 	std::unique_ptr<DspInterface> _dsp_ptr;
 	std::unique_ptr<GuiInterface> _gui_ptr;
+	MidiReceiverInterface *_midi_receiver_ptr = nullptr;
+	std::unique_ptr<MidiMgr> _midi_mgr;
+	std::unique_ptr<Vst2MidiDevSelComp> _vst_midi_comp;
+	std::unique_ptr<MidiDevSelDispatcher> _midi_dispatcher;
 	// Which parameters the program being applied could take; sized at init.
 	std::vector<char> _acquired;
 	int _nbr_in_chn = 0;

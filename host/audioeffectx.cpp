@@ -80,6 +80,11 @@ bool AudioEffectX::sizeWindow(VstInt32 width, VstInt32 height) const
 	return call_host(audioMasterSizeWindow, width, height) != 0;
 }
 
+bool AudioEffectX::sendVstEventsToHost(VstEvents *events) const
+{
+	return call_host(audioMasterProcessEvents, 0, 0, events) == 1;
+}
+
 bool AudioEffectX::wantEvents(VstInt32 filter) const
 {
 	return call_host(audioMasterWantMidi, 0, filter) != 0;

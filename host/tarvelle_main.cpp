@@ -11,6 +11,18 @@
 namespace
 {
 constexpr long UNIQUE_ID = ('K' << 24) | ('T' << 16) | ('v' << 8) | 'l';
+
+// The shipped plug-in has no MIDI path; built with TARVELLE_MIDI it has one,
+// fed into the engine's MIDI client.
+rivo::MidiReceiverInterface *midi_receiver(TarvelleDsp &dsp)
+{
+#if defined(TARVELLE_MIDI)
+	return &dsp.use_midi_client();
+#else
+	(void)dsp;
+	return nullptr;
+#endif
+}
 }
 
 extern "C" __attribute__((visibility("default"))) AEffect *main_plugin(audioMasterCallback host_callback);
@@ -40,8 +52,8 @@ extern "C" AEffect *main_plugin(audioMasterCallback host_callback)
 		TarvelleDsp &dsp = *dsp_ptr;
 		auto gui_ptr = std::make_unique<rivo::TarvelleGui>();
 		rivo::TarvelleGui &gui = *gui_ptr;
-		plugin_ptr = std::make_unique<rivo::Vst2LinuxPlugin>(host_callback, dsp_ptr.release(), gui_ptr.release(), bank,
-		                                                     UNIQUE_ID);
+		plugin_ptr = std::make_unique<rivo::Vst2LinuxPlugin>(host_callback, dsp_ptr.release(), gui_ptr.release(),
+		                                                     midi_receiver(dsp), bank, UNIQUE_ID);
 		dsp.set_host(plugin_ptr->use_host_dsp());
 		rivo::HostGuiVst2Linux::attach(*plugin_ptr, gui);
 		plugin_ptr->setEditor(new rivo::Vst2LinuxEditor(plugin_ptr.get(), &gui));

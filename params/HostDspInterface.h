@@ -4,6 +4,7 @@
 namespace rivo
 {
 
+class MidiMgr;
 class TimeInfo;
 
 class HostDspInterface
@@ -18,6 +19,11 @@ public:
 	// Whether channel chn of pin pin is connected.
 	virtual bool is_input_connected(int pin, int chn) const = 0;
 	virtual bool is_output_connected(int pin, int chn) const = 0;
+	// The MIDI manager; null when the plug-in has no MIDI path.
+	virtual MidiMgr *use_midi_interface() const
+	{
+		return nullptr;
+	}
 };
 
 }  // namespace rivo

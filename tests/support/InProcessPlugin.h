@@ -35,11 +35,12 @@ inline rivo::BankManager make_engine_bank(int nbr_prog)
 // attach, when given, gives the editor (owned by the plug-in) its host side.
 inline std::unique_ptr<rivo::Vst2LinuxPlugin> make_plugin(
    audioMasterCallback host_callback, std::unique_ptr<TarvelleDsp> dsp_ptr, const rivo::BankManager &bank,
-   rivo::GuiInterface *gui_ptr = nullptr, void (*attach)(rivo::Vst2LinuxPlugin &, rivo::GuiInterface &) = nullptr)
+   rivo::GuiInterface *gui_ptr = nullptr, void (*attach)(rivo::Vst2LinuxPlugin &, rivo::GuiInterface &) = nullptr,
+   rivo::MidiReceiverInterface *midi_ptr = nullptr)
 {
 	TarvelleDsp &dsp = *dsp_ptr;
-	auto plugin_ptr = std::make_unique<rivo::Vst2LinuxPlugin>(host_callback, dsp_ptr.release(), gui_ptr, bank,
-	                                                          ('K' << 24) | ('T' << 16) | ('v' << 8) | 'l');
+	auto plugin_ptr = std::make_unique<rivo::Vst2LinuxPlugin>(host_callback, dsp_ptr.release(), gui_ptr, midi_ptr,
+	                                                          bank, ('K' << 24) | ('T' << 16) | ('v' << 8) | 'l');
 	dsp.set_host(plugin_ptr->use_host_dsp());
 	if (gui_ptr != nullptr && attach != nullptr)
 	{
