@@ -14,6 +14,7 @@
 #include "editor/ListenerBase.h"
 #include "editor/MasterMgr.h"
 #include "editor/MetaControlList.h"
+#include "editor/MidiAutoBindMgr.h"
 #include "gui/CtrlGroupItem.h"
 #include "gui/CtrlGroupSplit.h"
 #include "params/GuiInterface.h"
@@ -139,6 +140,10 @@ public:
 	{
 		return _info;
 	}
+	MidiAutoBindMgr &use_autobind_mgr() noexcept
+	{
+		return _autobind;
+	}
 	ruvava::CtrlGroupItem &use_tempo_cgi() noexcept
 	{
 		return _cgi_tempo;
@@ -189,6 +194,7 @@ private:
 	bool _built = false;
 	MetaControlList _mcl;
 	MasterMgr _master_mgr;
+	MidiAutoBindMgr _autobind;
 
 	ruvava::BackgroundSplit _bkg_root{1, ruvava::SPTreeSplit::Type_VERTICAL};
 	ruvava::BackgroundSplit _bkg_top{1, ruvava::SPTreeSplit::Type_HORIZONTAL};

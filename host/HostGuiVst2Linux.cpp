@@ -105,6 +105,11 @@ void HostGuiVst2Linux::release_param(int index, int prio)
 	}
 }
 
+MidiMgr *HostGuiVst2Linux::use_midi_interface() const
+{
+	return (_plugin_ptr != nullptr) ? _plugin_ptr->use_midi_interface() : nullptr;
+}
+
 void HostGuiVst2Linux::idle(bool all)
 {
 	const double now = sys::get_time_stamp();

@@ -37,6 +37,7 @@ public:
 	void set_program(const ProgramSlot &slot, int prio) override;
 	bool resize_window(int width, int height) override;
 	std::string get_plugin_dir() const override;
+	MidiMgr *use_midi_interface() const override;
 	// Ends the gestures whose control has come to rest.
 	void idle(bool all) override;
 

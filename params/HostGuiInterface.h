@@ -7,6 +7,7 @@
 namespace rivo
 {
 
+class MidiMgr;
 class ProgramSlot;
 
 class HostGuiInterface
@@ -26,6 +27,11 @@ public:
 	virtual std::string get_plugin_dir() const = 0;
 	// At each idle call of the editor, and when it closes (all: every user
 	// gesture still open ends).
+	// The MIDI manager; null when the plug-in has no MIDI path.
+	virtual MidiMgr *use_midi_interface() const
+	{
+		return nullptr;
+	}
 	virtual void idle(bool all)
 	{
 		(void)all;

@@ -17,6 +17,8 @@
 #include "gui/TextLineEditorPopup.h"
 #include "gui/WindowOffscreen.h"
 #include "host/HostGuiVst2Linux.h"
+#include "midi/MidiMgr.h"
+#include "support/TempFolder.h"
 #include "support/InProcessPlugin.h"
 #include "support/ToolkitBench.h"
 #include "sys/res_fnc.h"
@@ -59,15 +61,18 @@ VstIntPtr recording_host(AEffect *, VstInt32 op, VstInt32 index, VstIntPtr, void
 class Editor
 {
 public:
-	explicit Editor(int scale)
+	// midi: the plug-in has a MIDI path.
+	explicit Editor(int scale, bool midi = false)
 	: scale(scale), win(Coord2D(rivo::TarvelleGui::WIDTH, rivo::TarvelleGui::HEIGHT), scale)
 	{
 		calls.clear();
 		gui = new rivo::TarvelleGui;
 		gui->set_msg_mgr_ptr(static_cast<PumpedWindow *>(&win));
 		gui->set_scale(scale);
-		plugin = make_plugin(&recording_host, std::make_unique<TarvelleDsp>(), make_engine_bank(2), gui,
-		                     &rivo::HostGuiVst2Linux::attach);
+		auto dsp = std::make_unique<TarvelleDsp>();
+		rivo::MidiReceiverInterface *midi_ptr = midi ? &dsp->use_midi_client() : nullptr;
+		plugin = make_plugin(&recording_host, std::move(dsp), make_engine_bank(2), gui,
+		                     &rivo::HostGuiVst2Linux::attach, midi_ptr);
 		fx = plugin->getAeffect();
 		EXPECT_EQ(gui->open(nullptr), 0);
 		run(0.2);
@@ -575,4 +580,54 @@ TEST_F(EditorPanels, ASecondaryButtonDragCarriesTheOtherVoicesAlongRelativelyWit
 	e.run(0.3);
 	EXPECT_NEAR(e.param(pans[0]), 0.5f, 1e-6f);
 	EXPECT_EQ(e.param(pans[1]), other) << "not linked";
+}
+
+TEST_F(EditorPanels, AutoBindByExampleBindsTheTouchedControlToTheNextControllerAndMarksIt)
+{
+	// The MIDI preferences go to a settings folder of the test's own.
+	TempFolder settings("tarvelle-autobind");
+	const char *old_0 = std::getenv("XDG_CONFIG_HOME");
+	const std::string old = (old_0 != nullptr) ? old_0 : "";
+	setenv("XDG_CONFIG_HOME", settings.get_path().c_str(), 1);
+	Editor e(1, true);
+	rivo::MidiAutoBindMgr &ab = e.gui->use_autobind_mgr();
+	const int period = Idx::voice(0, Idx::PERIOD);
+	// Touched while auto-bind is off: a candidate, nothing armed.
+	e.select(period);
+	EXPECT_EQ(ab.get_autobind_candidate_index(), period);
+	EXPECT_EQ(e.ctrl(period)->get_cur_top_layer_pic(), 0);
+	ab.activate_autobind(true);
+	e.run(0.1);
+	EXPECT_EQ(e.ctrl(period)->get_cur_top_layer_pic(), 1) << "the armed target is marked";
+
+	// A controller from the host: bound, and it moves the parameter at once.
+	VstMidiEvent ev{};
+	ev.type = kVstMidiType;
+	ev.byteSize = sizeof(VstMidiEvent);
+	ev.midiData[0] = char(0xB0);
+	ev.midiData[1] = 21;
+	ev.midiData[2] = 127;
+	std::vector<unsigned char> block(offsetof(VstEvents, events) + sizeof(VstEvent *) + 16);
+	reinterpret_cast<VstEvents *>(block.data())->numEvents = 1;
+	*reinterpret_cast<VstEvent **>(block.data() + offsetof(VstEvents, events)) = reinterpret_cast<VstEvent *>(&ev);
+	e.fx->dispatcher(e.fx, effProcessEvents, 0, 0, block.data(), 0);
+	e.run(0.1);
+	EXPECT_FLOAT_EQ(e.param(period), 16256.0f / 16383.0f);
+	EXPECT_NEAR(e.ctrl(period)->get_val(), e.param(period), 1e-6) << "the control follows";
+	int p = -1;
+	float n = 0;
+	e.plugin->use_midi_interface()->map_cc_2_param(rivo::MidiMgr::encode_ctrl_id(21, 0), 0, p, n);
+	EXPECT_EQ(p, period);
+
+	ab.activate_autobind(false);
+	e.run(0.1);
+	EXPECT_EQ(e.ctrl(period)->get_cur_top_layer_pic(), 0);
+	if (old_0 != nullptr)
+	{
+		setenv("XDG_CONFIG_HOME", old.c_str(), 1);
+	}
+	else
+	{
+		unsetenv("XDG_CONFIG_HOME");
+	}
 }
