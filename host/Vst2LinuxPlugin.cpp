@@ -2,6 +2,8 @@
 #include "host/Vst2LinuxPlugin.h"
 
 #include "host/EditorBindingInterface.h"
+#include "midi/MidiDevSelDispatcher.h"
+#include "midi/alsa/AlsaMidiDevSelComp.h"
 
 #include "platform/Storage.h"
 #include "sys/res_fnc.h"
@@ -14,11 +16,22 @@ Vst2LinuxPlugin::Vst2LinuxPlugin(audioMasterCallback host_callback, DspInterface
 : Vst2Plugin(host_callback, dsp_ptr, gui_ptr, midi_ptr, bank, unique_id)
 {
 	_host_dsp.set_plugin(*this);
+	if (use_midi_dev_sel() != nullptr)
+	{
+		_alsa_midi_comp = std::make_unique<AlsaMidiDevSelComp>();
+		use_midi_dev_sel()->register_dev_list(*_alsa_midi_comp);
+	}
 }
 
 Vst2LinuxPlugin::~Vst2LinuxPlugin()
 {
 	restore();
+	if (_alsa_midi_comp != nullptr)
+	{
+		use_midi_dev_sel()->select_default_dev(false);
+		use_midi_dev_sel()->unregister_dev_list(*_alsa_midi_comp);
+		_alsa_midi_comp.reset();
+	}
 }
 
 void Vst2LinuxPlugin::request_tempo_gui_refresh_from_process(double tempo)

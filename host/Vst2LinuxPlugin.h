@@ -11,6 +11,8 @@
 namespace rivo
 {
 
+class AlsaMidiDevSelComp;
+
 class Vst2LinuxPlugin : public Vst2Plugin
 {
 public:
@@ -39,6 +41,8 @@ protected:
 
 private:
 	HostDspVst2Linux _host_dsp;
+	// With a MIDI path: the system's MIDI devices, after the host's.
+	std::unique_ptr<AlsaMidiDevSelComp> _alsa_midi_comp;
 	std::unique_ptr<HostGuiInterface> _host_gui;
 };
 

@@ -2,6 +2,8 @@
 
 #include "midi/MidiDevSelCompInterface.h"
 
+#include <algorithm>
+
 namespace rivo
 {
 
@@ -9,6 +11,11 @@ void MidiDevSelDispatcher::register_dev_list(MidiDevSelCompInterface &comp)
 {
 	_comps.push_back(&comp);
 	comp.register_ack(*this);
+}
+
+void MidiDevSelDispatcher::unregister_dev_list(MidiDevSelCompInterface &comp)
+{
+	_comps.erase(std::remove(_comps.begin(), _comps.end(), &comp), _comps.end());
 }
 
 int MidiDevSelDispatcher::init()

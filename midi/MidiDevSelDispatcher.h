@@ -15,6 +15,8 @@ class MidiDevSelDispatcher : public MidiDevSelectorInterface
 {
 public:
 	void register_dev_list(MidiDevSelCompInterface &comp);
+	// Before the group goes: its devices must not be selected.
+	void unregister_dev_list(MidiDevSelCompInterface &comp);
 	void add_dev_in(const Properties &prop)
 	{
 		use_prop_list_in().push_back(prop);

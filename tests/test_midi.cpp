@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -136,7 +138,7 @@ TEST_F(Midi, TheHostSeesAMidiPathAndItsDevicesAreSelected)
 		EXPECT_EQ(fx->dispatcher(fx, effCanDo, 0, 0, cap, 0), 1) << cap;
 	}
 	rivo::MidiDevSelDispatcher &sel = *plugin->use_midi_dev_sel();
-	ASSERT_EQ(sel.get_nbr_dev_in(), 1);
+	ASSERT_GE(sel.get_nbr_dev_in(), 1);
 	EXPECT_EQ(sel.get_dev_in_prop(0)._name, "VST MIDI In interface");
 	EXPECT_EQ(sel.get_dev_out_prop(0)._name, "VST MIDI Out interface");
 	EXPECT_EQ(sel.get_dev_in_cur_id(), 0);
@@ -328,4 +330,31 @@ TEST_F(Midi, TheTableGoesIntoSettingsSortedByParameterAndComesBack)
 	bad_midi.push_back(basic::ConfKeyData("control_map", "cc_7"));
 	bad_root.push_back(bad_midi);
 	EXPECT_EQ(mgr->load_settings(bad_root), MidiMgr::ERR_BAD_KEY_TYPE);
+}
+
+TEST_F(Midi, TheBuiltInDevicesAreOfferedOnlyWhereASequencerExists)
+{
+	rivo::MidiDevSelDispatcher &sel = *plugin->use_midi_dev_sel();
+	if (access("/dev/snd/seq", R_OK | W_OK) != 0)
+	{
+		// Absent, and asking for them by name selects nothing, safely.
+		EXPECT_EQ(sel.get_nbr_dev_in(), 1);
+		EXPECT_EQ(sel.get_nbr_dev_out(), 1);
+		EXPECT_EQ(sel.select_dev_in(std::string("built-in MIDI In interface")), 0);
+		EXPECT_EQ(sel.get_dev_in_cur_id(), -1);
+		GTEST_SKIP() << "no /dev/snd/seq on this machine: the ALSA ports are not tried";
+	}
+	ASSERT_EQ(sel.get_nbr_dev_in(), 2);
+	EXPECT_EQ(sel.get_dev_in_prop(1)._name, "built-in MIDI In interface");
+	EXPECT_EQ(sel.get_dev_out_prop(1)._name, "built-in MIDI Out interface");
+	ASSERT_EQ(sel.select_dev_in(1), 0);
+	ASSERT_EQ(sel.select_dev_out(1), 0);
+	EXPECT_EQ(sel.get_dev_in_cur_id(), 1);
+	const std::vector<float> before = all_params();
+	events({{0xB0, 99, 0}, {0xB0, 98, 3}, {0xB0, 6, 64}});
+	EXPECT_EQ(all_params(), before) << "the host's input is no longer selected";
+	block();
+	ASSERT_EQ(sel.select_dev_in(0), 0);
+	ASSERT_EQ(sel.select_dev_out(0), 0);
+	EXPECT_EQ(sel.get_dev_in_cur_id(), 0);
 }
