@@ -8,7 +8,9 @@
 #include "config/ConfKeyMulti.h"
 #include "host/Vst2MidiOut.h"
 #include "midi/MidiDevSelDispatcher.h"
+#include "config/SettingMgr.h"
 #include "midi/MidiMgr.h"
+#include "support/NoHostGui.h"
 #include "support/InProcessPlugin.h"
 #include "support/TempFolder.h"
 
@@ -357,4 +359,26 @@ TEST_F(Midi, TheBuiltInDevicesAreOfferedOnlyWhereASequencerExists)
 	ASSERT_EQ(sel.select_dev_in(0), 0);
 	ASSERT_EQ(sel.select_dev_out(0), 0);
 	EXPECT_EQ(sel.get_dev_in_cur_id(), 0);
+}
+
+TEST_F(Midi, TheTableGoesToASettingFileAndComesBackFromIt)
+{
+	mgr->clear_mapping();
+	mgr->associate_param(9, MidiMgr::encode_ctrl_id(74, 0));
+	mgr->associate_param(3, MidiMgr::KIND_RPN, 5);
+	NoHostGui host_gui;
+	rivo::SettingMgr settings;
+	ASSERT_EQ(settings.init(plugin->use_dsp(), host_gui), 0);
+	ASSERT_EQ(settings.register_client(*mgr), 0);
+	const std::string path = folder.get_path() + "/bindings.cfg.txt";
+	ASSERT_EQ(settings.save_settings(path), 0);
+	mgr->clear_mapping();
+	ASSERT_EQ(settings.load_settings(path), 0);
+	int p = -1;
+	float n = 0;
+	mgr->map_cc_2_param(MidiMgr::encode_ctrl_id(74, 0), 16383, p, n);
+	EXPECT_EQ(p, 9);
+	EXPECT_FLOAT_EQ(n, 1.0f);
+	mgr->map_cc_2_param(MidiMgr::encode_ctrl_id(MidiMgr::KIND_RPN, 5), 0, p, n);
+	EXPECT_EQ(p, 3);
 }

@@ -11,6 +11,7 @@
 #include "params/HostGuiInterface.h"
 #include "sys/Exception.h"
 #include "sys/ResourceBlock.h"
+#include "support/NoHostGui.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -65,21 +66,6 @@ protected:
 	const std::string root = folder.get_path();
 };
 
-// The settings need an editor side to exist; nothing here asks anything of it.
-class NoHostGui : public rivo::HostGuiInterface
-{
-public:
-	void init() override {}
-	double get_property(const char *) const override { return 0; }
-	std::string get_string_property(const char *) const override { return ""; }
-	bool is_param_free(int, int) override { return true; }
-	bool reserve_param(int, int) override { return true; }
-	void release_param(int, int) override {}
-	void set_param(int, float, int) override {}
-	void set_program(const rivo::ProgramSlot &, int) override {}
-	bool resize_window(int, int) override { return false; }
-	std::string get_plugin_dir() const override { return ""; }
-};
 
 // A client with one key of its own, and a result to give.
 struct Client : basic::SettingClientInterface
@@ -115,7 +101,7 @@ protected:
 		ASSERT_EQ(mgr.init(dsp, host_gui), 0);
 	}
 	TarvelleDsp dsp;
-	NoHostGui host_gui;
+	testsupport::NoHostGui host_gui;
 	rivo::SettingMgr mgr;
 };
 
