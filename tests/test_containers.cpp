@@ -1,9 +1,13 @@
 // Shared pointer ownership.
+#include "sys/BoundedQueue.h"
 #include "sys/SharedPtr.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <thread>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -76,4 +80,56 @@ TEST(SharedPtr, AssignmentReleasesOldTargetAndMoveTransfers)
 	EXPECT_EQ(alive_2, 0);
 	basic::SharedPtr<Tracked> null_ptr(nullptr);
 	EXPECT_EQ(null_ptr.get_count(), 0);
+}
+
+TEST(BoundedQueue, ManyWritersOneReaderLoseNothingAndAFullQueueRefuses)
+{
+	sys::BoundedQueue<int> q(1000);
+	EXPECT_EQ(q.capacity(), 1024u);
+	for (int i = 0; i < 1024; ++i)
+	{
+		ASSERT_TRUE(q.push(i));
+	}
+	EXPECT_FALSE(q.push(-1)) << "full: refused, not waited for";
+	int v = 0;
+	for (int i = 0; i < 1024; ++i)
+	{
+		ASSERT_TRUE(q.pop(v));
+		ASSERT_EQ(v, i) << "first in, first out";
+	}
+	EXPECT_FALSE(q.pop(v));
+
+	// Four writers, each its own numbers, against one reader.
+	constexpr int PER_WRITER = 20000;
+	std::vector<std::thread> writers;
+	for (int w = 0; w < 4; ++w)
+	{
+		writers.emplace_back([&q, w] {
+			for (int i = 0; i < PER_WRITER; ++i)
+			{
+				while (!q.push(w * PER_WRITER + i))
+				{
+					std::this_thread::yield();
+				}
+			}
+		});
+	}
+	std::vector<int> seen(4 * PER_WRITER, 0);
+	std::vector<int> last(4, -1);
+	for (int n = 0; n < 4 * PER_WRITER;)
+	{
+		if (q.pop(v))
+		{
+			++seen[size_t(v)];
+			// Each writer's numbers come out in its order.
+			EXPECT_GT(v % PER_WRITER, last[size_t(v / PER_WRITER)]);
+			last[size_t(v / PER_WRITER)] = v % PER_WRITER;
+			++n;
+		}
+	}
+	for (std::thread &t : writers)
+	{
+		t.join();
+	}
+	EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), 4 * PER_WRITER);
 }
