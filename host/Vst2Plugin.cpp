@@ -349,16 +349,11 @@ float Vst2Plugin::getParameter(VstInt32 index)
 
 void Vst2Plugin::process_post()
 {
-	if (_midi_mgr == nullptr)
+	// The input's and output's time stamps go back to the block's start.
+	if (_midi_mgr != nullptr)
 	{
-		return;
+		_midi_mgr->process_post();
 	}
-	if (MidiInInterface *in_ptr = _midi_mgr->get_input_device())
-	{
-		in_ptr->reset_time_stamp(0);
-	}
-	_midi_mgr->do_set_time_stamp(0);
-	_midi_mgr->process_post();
 }
 
 void Vst2Plugin::process_pre()

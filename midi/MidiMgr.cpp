@@ -11,9 +11,11 @@
 #include "sys/basic_fnc.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 namespace rivo
@@ -219,27 +221,52 @@ int MidiMgr::param_to_midi_out(int chn, int param, float norm)
 	return 0;
 }
 
+void MidiMgr::set_input_device(MidiInInterface *dev_ptr) noexcept
+{
+	_in_ptr.store(dev_ptr);
+	wait_for_users();
+}
+
+void MidiMgr::set_output_device(MidiOutInterface *dev_ptr) noexcept
+{
+	_out_ptr.store(dev_ptr);
+	wait_for_users();
+}
+
+void MidiMgr::wait_for_users() const noexcept
+{
+	// A use lasts one block at most.
+	while (_nbr_users.load() != 0)
+	{
+		std::this_thread::sleep_for(std::chrono::microseconds(100));
+	}
+}
+
 void MidiMgr::process_pre()
 {
-	if (_in_ptr != nullptr)
+	const Use use(*this);
+	if (MidiInInterface *in_ptr = _in_ptr.load())
 	{
-		_in_ptr->process_pre();
+		in_ptr->process_pre();
 	}
-	if (_out_ptr != nullptr)
+	if (MidiOutInterface *out_ptr = _out_ptr.load())
 	{
-		_out_ptr->process_pre();
+		out_ptr->process_pre();
 	}
 }
 
 void MidiMgr::process_post()
 {
-	if (_in_ptr != nullptr)
+	const Use use(*this);
+	if (MidiInInterface *in_ptr = _in_ptr.load())
 	{
-		_in_ptr->process_post();
+		in_ptr->reset_time_stamp(0);
+		in_ptr->process_post();
 	}
-	if (_out_ptr != nullptr)
+	if (MidiOutInterface *out_ptr = _out_ptr.load())
 	{
-		_out_ptr->process_post();
+		out_ptr->do_set_time_stamp(0);
+		out_ptr->process_post();
 	}
 }
 
@@ -247,70 +274,70 @@ void MidiMgr::process_post()
 
 void MidiMgr::do_set_time_stamp(long t)
 {
-	if (_out_ptr != nullptr)
-	{
-		_out_ptr->do_set_time_stamp(t);
-	}
+	send_out([t](MidiOutInterface &o) {
+		o.do_set_time_stamp(t);
+		return 0;
+	});
 }
 
 int MidiMgr::do_send_midi_note_on(int chn, int note, float velo, float a, float b, bool f)
 {
-	return (_out_ptr != nullptr) ? _out_ptr->do_send_midi_note_on(chn, note, velo, a, b, f) : 0;
+	return send_out([=](MidiOutInterface &o) { return o.do_send_midi_note_on(chn, note, velo, a, b, f); });
 }
 
 int MidiMgr::do_send_midi_note_off(int chn, int note, float velo)
 {
-	return (_out_ptr != nullptr) ? _out_ptr->do_send_midi_note_off(chn, note, velo) : 0;
+	return send_out([=](MidiOutInterface &o) { return o.do_send_midi_note_off(chn, note, velo); });
 }
 
 int MidiMgr::do_send_midi_velo(int chn, int note, float pressure)
 {
-	return (_out_ptr != nullptr) ? _out_ptr->do_send_midi_velo(chn, note, pressure) : 0;
+	return send_out([=](MidiOutInterface &o) { return o.do_send_midi_velo(chn, note, pressure); });
 }
 
 int MidiMgr::do_send_midi_pitch_bend(int chn, float semitones)
 {
-	return (_out_ptr != nullptr) ? _out_ptr->do_send_midi_pitch_bend(chn, semitones) : 0;
+	return send_out([=](MidiOutInterface &o) { return o.do_send_midi_pitch_bend(chn, semitones); });
 }
 
 int MidiMgr::do_send_midi_program_change(int chn, long program)
 {
-	return (_out_ptr != nullptr) ? _out_ptr->do_send_midi_program_change(chn, program) : 0;
+	return send_out([=](MidiOutInterface &o) { return o.do_send_midi_program_change(chn, program); });
 }
 
 int MidiMgr::do_send_midi_rpn(int chn, int number, long value)
 {
-	return (_out_ptr != nullptr) ? _out_ptr->do_send_midi_rpn(chn, number, value) : 0;
+	return send_out([=](MidiOutInterface &o) { return o.do_send_midi_rpn(chn, number, value); });
 }
 
 int MidiMgr::do_send_midi_nrpn(int chn, int number, long value)
 {
-	return (_out_ptr != nullptr) ? _out_ptr->do_send_midi_nrpn(chn, number, value) : 0;
+	return send_out([=](MidiOutInterface &o) { return o.do_send_midi_nrpn(chn, number, value); });
 }
 
 int MidiMgr::do_send_midi_chn_cmd(int chn, int cmd, int data1, int data2)
 {
-	return (_out_ptr != nullptr) ? _out_ptr->do_send_midi_chn_cmd(chn, cmd, data1, data2) : 0;
+	return send_out([=](MidiOutInterface &o) { return o.do_send_midi_chn_cmd(chn, cmd, data1, data2); });
 }
 
 int MidiMgr::do_send_midi_rt_cmd(int cmd)
 {
-	return (_out_ptr != nullptr) ? _out_ptr->do_send_midi_rt_cmd(cmd) : 0;
+	return send_out([=](MidiOutInterface &o) { return o.do_send_midi_rt_cmd(cmd); });
 }
 
 int MidiMgr::do_send_midi_common_cmd(int a, int b, int c)
 {
-	return (_out_ptr != nullptr) ? _out_ptr->do_send_midi_common_cmd(a, b, c) : 0;
+	return send_out([=](MidiOutInterface &o) { return o.do_send_midi_common_cmd(a, b, c); });
 }
 
 int MidiMgr::do_send_midi_sys_ex(long len, const unsigned char *data_ptr)
 {
-	return (_out_ptr != nullptr) ? _out_ptr->do_send_midi_sys_ex(len, data_ptr) : 0;
+	return send_out([=](MidiOutInterface &o) { return o.do_send_midi_sys_ex(len, data_ptr); });
 }
 
 int MidiMgr::do_send_midi_reset()
 {
-	return (_out_ptr != nullptr) ? _out_ptr->do_send_midi_reset() : 0;
+	return send_out([](MidiOutInterface &o) { return o.do_send_midi_reset(); });
 }
 
 // Settings.

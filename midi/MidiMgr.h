@@ -130,20 +130,17 @@ public:
 
 	MidiInInterface *get_input_device() const noexcept
 	{
-		return _in_ptr;
+		return _in_ptr.load();
 	}
-	void set_input_device(MidiInInterface *dev_ptr) noexcept
-	{
-		_in_ptr = dev_ptr;
-	}
+	// A device taken away may still be in use on the audio thread or by a
+	// sender: this returns once nobody uses it any more, so that the caller
+	// may delete it. The audio thread never waits.
+	void set_input_device(MidiInInterface *dev_ptr) noexcept;
 	MidiOutInterface *get_output_device() const noexcept
 	{
-		return _out_ptr;
+		return _out_ptr.load();
 	}
-	void set_output_device(MidiOutInterface *dev_ptr) noexcept
-	{
-		_out_ptr = dev_ptr;
-	}
+	void set_output_device(MidiOutInterface *dev_ptr) noexcept;
 	MidiDevSelectorInterface *use_dev_selector() const noexcept
 	{
 		return _selector_ptr;
@@ -196,6 +193,33 @@ private:
 		return _nbr_targets;
 	}
 	int save_param_map(basic::ConfKeyMulti &midi);
+	// Counts a use of the devices while it lives.
+	class Use
+	{
+	public:
+		explicit Use(const MidiMgr &mgr) noexcept : _mgr(mgr)
+		{
+			_mgr._nbr_users.fetch_add(1);
+		}
+		~Use()
+		{
+			_mgr._nbr_users.fetch_sub(1);
+		}
+		Use(const Use &) = delete;
+		Use &operator=(const Use &) = delete;
+
+	private:
+		const MidiMgr &_mgr;
+	};
+	void wait_for_users() const noexcept;
+	// The output device's answer, 0 without one.
+	template <typename F>
+	int send_out(F f)
+	{
+		const Use use(*this);
+		MidiOutInterface *out_ptr = _out_ptr.load();
+		return (out_ptr != nullptr) ? f(*out_ptr) : 0;
+	}
 	int load_param_map(const basic::ConfKeyMulti &midi);
 
 	static constexpr int NBR_CC = 128;
@@ -210,8 +234,10 @@ private:
 
 	DspInterface *_dsp_ptr = nullptr;
 	MidiReceiverInterface *_client_ptr = nullptr;
-	MidiOutInterface *_out_ptr = nullptr;
-	MidiInInterface *_in_ptr = nullptr;
+	std::atomic<MidiOutInterface *> _out_ptr{nullptr};
+	std::atomic<MidiInInterface *> _in_ptr{nullptr};
+	// Threads using a device right now.
+	mutable std::atomic<int> _nbr_users{0};
 	MidiDevSelectorInterface *_selector_ptr = nullptr;
 	PluginCmdInterface *_cmd_ptr = nullptr;
 	PersistentMidiSettings _persistent;

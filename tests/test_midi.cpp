@@ -19,8 +19,10 @@
 #include <unistd.h>
 
 #include <array>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 using namespace testsupport;
@@ -381,4 +383,24 @@ TEST_F(Midi, TheTableGoesToASettingFileAndComesBackFromIt)
 	EXPECT_FLOAT_EQ(n, 1.0f);
 	mgr->map_cc_2_param(MidiMgr::encode_ctrl_id(MidiMgr::KIND_RPN, 5), 0, p, n);
 	EXPECT_EQ(p, 3);
+}
+
+TEST_F(Midi, DevicesChangeWhileTheAudioThreadRuns)
+{
+	rivo::MidiDevSelDispatcher &sel = *plugin->use_midi_dev_sel();
+	std::atomic<bool> stop{false};
+	std::thread audio([&] {
+		while (!stop.load())
+		{
+			block();
+		}
+	});
+	for (int i = 0; i < 200; ++i)
+	{
+		ASSERT_EQ(sel.select_default_dev(i % 2 == 0), 0);
+		plugin->set_param_pi_and_host(3, float(i % 10) / 10.0f, 200);
+	}
+	stop.store(true);
+	audio.join();
+	EXPECT_EQ(sel.get_dev_in_cur_id(), -1);
 }
