@@ -2,25 +2,14 @@
 
 #include "editor/ControlSetup.h"
 #include "editor/TarvelleGui.h"
-#include "gui/MenuRequest.h"
+#include "gui/PumpedWindow.h"
 
 namespace rivo
 {
 
-void GuiInfo::SetupButtonListener::send_custom_event(long id, void *)
-{
-	ruvava::ControlInterface *ctrl_ptr = use_ci();
-	if (id == 0 && _menu_ptr != nullptr && ctrl_ptr != nullptr)
-	{
-		// At the pointer, which pressed the button.
-		ruvava::MenuRequest request(*_menu_ptr, ruvava::Coord2D(0, 0));
-		ctrl_ptr->send_message(request);
-	}
-}
-
 void GuiInfo::apply_pictures()
 {
-	ControlSetup::setup_pb_68(_setup, *_gui_ptr);
+	ControlSetup::setup_pb_68(_setup_button, *_gui_ptr);
 }
 
 void GuiInfo::build()
@@ -31,12 +20,16 @@ void GuiInfo::build()
 	}
 	_built = true;
 	apply_pictures();
-	_menu.push_back(_placeholder);
-	_listener._menu_ptr = &_menu;
-	_setup.set_listener(&_listener);
-	_setup.set_activable(false);
-	_setup.set_rel_coord(ruvava::Coord2D(SETUP_X, SETUP_Y));
-	_gui_ptr->use_info_cgi().push_back(_setup);
+	_setup_button.set_activable(false);
+	_setup_button.set_rel_coord(ruvava::Coord2D(SETUP_X, SETUP_Y));
+	_gui_ptr->use_info_cgi().push_back(_setup_button);
+}
+
+int GuiInfo::post_build()
+{
+	auto *win_ptr = static_cast<ruvava::PumpedWindow *>(_gui_ptr->get_msg_mgr_ptr());
+	return _setup.init(*_gui_ptr, _gui_ptr->use_mcl(), _setup_button, _jump,
+	                   (win_ptr != nullptr) ? &win_ptr->use_dialog_host() : nullptr);
 }
 
 }  // namespace rivo

@@ -1,9 +1,8 @@
-// The information bar: the setup button, which opens the setup menu.
+// The information bar: the setup button and the setup menu it opens.
 #pragma once
 
-#include "gui/DefaultEventListener.h"
-#include "gui/MenuItem.h"
-#include "gui/MenuList.h"
+#include "editor/SetupMgr.h"
+#include "editor/WebSiteJump.h"
 #include "gui/PushButton.h"
 
 namespace rivo
@@ -22,35 +21,29 @@ public:
 		_gui_ptr = &gui;
 	}
 	void build();
-	void post_build() {}
-	void restore() {}
+	// The setup menu, once every control exists (auto-bind watches them).
+	int post_build();
+	void restore()
+	{
+		_setup.restore();
+	}
 	void apply_pictures();
 
 	ruvava::PushButton &use_setup_button() noexcept
 	{
-		return _setup;
+		return _setup_button;
 	}
-	ruvava::MenuList &use_setup_menu() noexcept
+	SetupMgr &use_setup_mgr() noexcept
 	{
-		return _menu;
+		return _setup;
 	}
 
 private:
-	// A press of the button pops the menu up under it.
-	class SetupButtonListener : public ruvava::DefaultEventListener
-	{
-	public:
-		ruvava::MenuList *_menu_ptr = nullptr;
-		void send_custom_event(long id, void *data_ptr) override;
-	};
-
 	TarvelleGui *_gui_ptr = nullptr;
 	bool _built = false;
-	ruvava::PushButton _setup;
-	SetupButtonListener _listener;
-	ruvava::MenuList _menu{"Setup"};
-	// Until the settings come, the menu says there are none.
-	ruvava::MenuItem _placeholder{"No settings yet", false, false, true};
+	ruvava::PushButton _setup_button;
+	WebSiteJump _jump;
+	SetupMgr _setup;
 };
 
 }  // namespace rivo

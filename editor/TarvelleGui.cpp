@@ -80,10 +80,6 @@ void TarvelleGui::build()
 	}
 	apply_top_layer_pictures();
 	change_time_unit();
-	if (_host_ptr != nullptr && _host_ptr->use_midi_interface() != nullptr)
-	{
-		_autobind.init(_mcl, *_host_ptr, this);
-	}
 }
 
 void TarvelleGui::apply_top_layer_pictures()
@@ -354,7 +350,7 @@ void TarvelleGui::idle()
 	{
 		_host_ptr->idle(false);
 	}
-	_autobind.idle();
+	use_autobind_mgr().idle();
 }
 
 }  // namespace rivo

@@ -14,7 +14,6 @@
 #include "editor/ListenerBase.h"
 #include "editor/MasterMgr.h"
 #include "editor/MetaControlList.h"
-#include "editor/MidiAutoBindMgr.h"
 #include "gui/CtrlGroupItem.h"
 #include "gui/CtrlGroupSplit.h"
 #include "params/GuiInterface.h"
@@ -142,7 +141,7 @@ public:
 	}
 	MidiAutoBindMgr &use_autobind_mgr() noexcept
 	{
-		return _autobind;
+		return _info.use_setup_mgr().use_midi_ab_mgr();
 	}
 	ruvava::CtrlGroupItem &use_tempo_cgi() noexcept
 	{
@@ -194,7 +193,6 @@ private:
 	bool _built = false;
 	MetaControlList _mcl;
 	MasterMgr _master_mgr;
-	MidiAutoBindMgr _autobind;
 
 	ruvava::BackgroundSplit _bkg_root{1, ruvava::SPTreeSplit::Type_VERTICAL};
 	ruvava::BackgroundSplit _bkg_top{1, ruvava::SPTreeSplit::Type_HORIZONTAL};

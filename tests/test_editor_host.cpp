@@ -4,6 +4,7 @@
 // GoogleTest before Xlib, whose macros clash with its names.
 #include <gtest/gtest.h>
 
+#include "support/TempFolder.h"
 #include "support/VstTestHost.h"
 #include "support/XvfbServer.h"
 
@@ -11,6 +12,9 @@
 #include <X11/Xutil.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <cstdlib>
 #include <thread>
 
@@ -353,5 +357,34 @@ TEST_F(EditorHost, ASecondaryButtonDragLinksTheSameControlOfEveryVoice)
 	idle_for(1.2);
 	EXPECT_NEAR(effect->getParameter(effect, pans[0]), v1 + 20.0 / 256, 0.02);
 	EXPECT_EQ(effect->getParameter(effect, pans[1]), follower) << "not linked";
+	dispatch(effEditClose);
+}
+
+TEST_F(EditorHost, TheSetupMenuSavesASettingFileNamedInItsFileSelector)
+{
+	TempFolder dir("tarvelle-setup-x11");
+	ASSERT_EQ(dispatch(effEditOpen, 0, 0, handle()), 1);
+	idle_for(0.2);
+	xdotool("mousemove --sync 578 552 click 1");
+	idle_for(0.3);
+	// "Save..." is the ninth row: rows of 18 px from the menu's top, at the pointer.
+	xdotool("mousemove --sync 618 706 click 1");
+	idle_for(0.4);
+	FILE *pipe = popen("xdotool search --name '^Save Setting File$'", "r");
+	ASSERT_NE(pipe, nullptr);
+	char id[32] = {};
+	const bool found = std::fgets(id, sizeof(id), pipe) != nullptr;
+	pclose(pipe);
+	ASSERT_TRUE(found) << "the file selector did not open";
+	xdotool("mousemove --sync --window " + std::string(id, std::strcspn(id, "\n")) + " 60 60");
+	const std::string stem = dir.get_path() + "/mine";
+	xdotool("type --delay 5 '" + stem + "'");
+	xdotool("key Return");
+	idle_for(0.4);
+	std::ifstream saved(stem + ".cfg.txt");
+	ASSERT_TRUE(saved.good()) << "no setting file";
+	std::string first;
+	std::getline(saved, first);
+	EXPECT_EQ(first.rfind("Tarvelle_config_section", 0), 0u) << first;
 	dispatch(effEditClose);
 }

@@ -9,7 +9,14 @@
 #include "editor/TimeNotchListener.h"
 #include "engine/ParamIndex.h"
 #include "gui/CtrlGroupItem.h"
+#include "gui/DialogHost.h"
+#include "gui/DialogView.h"
+#include "gui/MenuDelimiter.h"
+#include "gui/MenuItem.h"
+#include "gui/MenuList.h"
 #include "gui/MenuPopup.h"
+#include "gui/MessageBoxView.h"
+#include "gui/PersistentMouseSettings.h"
 #include "gui/MouseState.h"
 #include "gui/PotInterface.h"
 #include "gui/Spin.h"
@@ -17,16 +24,20 @@
 #include "gui/TextLineEditorPopup.h"
 #include "gui/WindowOffscreen.h"
 #include "host/HostGuiVst2Linux.h"
+#include "midi/MidiDevSelDispatcher.h"
 #include "midi/MidiMgr.h"
 #include "support/TempFolder.h"
 #include "support/InProcessPlugin.h"
 #include "support/ToolkitBench.h"
 #include "sys/res_fnc.h"
+#include "sys/sys_fnc.h"
 
 #include <cairo/cairo.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -242,6 +253,41 @@ bool load_png(const std::string &path, Image &img)
 	cairo_surface_destroy(sf);
 	return ok;
 }
+
+
+// Preferences (MIDI, mouse mode) go to a settings folder of the test's own
+// while it lives.
+class ScratchSettings
+{
+public:
+	ScratchSettings()
+	{
+		const char *old_0 = std::getenv("XDG_CONFIG_HOME");
+		_had = (old_0 != nullptr);
+		_old = _had ? old_0 : "";
+		setenv("XDG_CONFIG_HOME", _folder.get_path().c_str(), 1);
+	}
+	~ScratchSettings()
+	{
+		if (_had)
+		{
+			setenv("XDG_CONFIG_HOME", _old.c_str(), 1);
+		}
+		else
+		{
+			unsetenv("XDG_CONFIG_HOME");
+		}
+	}
+	const std::string &get_path() const noexcept
+	{
+		return _folder.get_path();
+	}
+
+private:
+	TempFolder _folder{"tarvelle-prefs"};
+	bool _had = false;
+	std::string _old;
+};
 
 // The panels, in window units.
 struct Panel
@@ -584,11 +630,7 @@ TEST_F(EditorPanels, ASecondaryButtonDragCarriesTheOtherVoicesAlongRelativelyWit
 
 TEST_F(EditorPanels, AutoBindByExampleBindsTheTouchedControlToTheNextControllerAndMarksIt)
 {
-	// The MIDI preferences go to a settings folder of the test's own.
-	TempFolder settings("tarvelle-autobind");
-	const char *old_0 = std::getenv("XDG_CONFIG_HOME");
-	const std::string old = (old_0 != nullptr) ? old_0 : "";
-	setenv("XDG_CONFIG_HOME", settings.get_path().c_str(), 1);
+	ScratchSettings settings;
 	Editor e(1, true);
 	rivo::MidiAutoBindMgr &ab = e.gui->use_autobind_mgr();
 	const int period = Idx::voice(0, Idx::PERIOD);
@@ -622,12 +664,196 @@ TEST_F(EditorPanels, AutoBindByExampleBindsTheTouchedControlToTheNextControllerA
 	ab.activate_autobind(false);
 	e.run(0.1);
 	EXPECT_EQ(e.ctrl(period)->get_cur_top_layer_pic(), 0);
-	if (old_0 != nullptr)
+}
+
+namespace
+{
+
+// An entry of the setup menu or of its sub-menus, by the start of its label.
+MenuItem *find_entry(const MenuList &list, const std::string &label)
+{
+	for (int i = 0; i < list.size(); ++i)
 	{
-		setenv("XDG_CONFIG_HOME", old.c_str(), 1);
+		MenuNodeInterface *node_ptr = list.use_node(i);
+		if (auto *sub_ptr = dynamic_cast<MenuList *>(node_ptr))
+		{
+			if (MenuItem *found_ptr = find_entry(*sub_ptr, label))
+			{
+				return found_ptr;
+			}
+		}
+		else if (auto *item_ptr = dynamic_cast<MenuItem *>(node_ptr);
+		         item_ptr != nullptr && item_ptr->get_label().compare(0, label.size(), label) == 0)
+		{
+			return item_ptr;
+		}
 	}
-	else
+	return nullptr;
+}
+
+class SetupMenu
+{
+public:
+	explicit SetupMenu(bool midi) : e(1, midi) {}
+	// The setup button pressed: the menu as it shows.
+	MenuList &open()
 	{
-		unsetenv("XDG_CONFIG_HOME");
+		e.click(e.gui->use_info().use_setup_button().get_coord());
+		e.run(0.5);
+		return e.gui->use_info().use_setup_mgr().use_menu();
 	}
+	// Opens the menu and picks an entry.
+	void choose(const std::string &label)
+	{
+		MenuItem *item_ptr = find_entry(open(), label);
+		ASSERT_NE(item_ptr, nullptr) << label;
+		e.win.use_menu()->choose(item_ptr->get_id());
+		e.run(0.2);
+	}
+	MenuItem &item(const std::string &label)
+	{
+		MenuItem *item_ptr = find_entry(e.gui->use_info().use_setup_mgr().use_menu(), label);
+		EXPECT_NE(item_ptr, nullptr) << label;
+		return *item_ptr;
+	}
+	// The message box on top, as "title:text"; "none" without one.
+	std::string box()
+	{
+		DialogHost &host = e.win.use_dialog_host();
+		auto *box_ptr = (host.get_nbr_dialogs() > 0)
+		                   ? dynamic_cast<MessageBoxView *>(&host.use_dialog(host.get_nbr_dialogs() - 1))
+		                   : nullptr;
+		return (box_ptr != nullptr) ? box_ptr->get_title() + ":" + box_ptr->get_text() : std::string("none");
+	}
+	DialogView &dialog()
+	{
+		return e.win.use_dialog_host().use_dialog(e.win.use_dialog_host().get_nbr_dialogs() - 1);
+	}
+	// A file chosen in the selector on top.
+	void pick_file(const std::string &path)
+	{
+		dialog().type(path);
+		dialog().key(DialogView::Key_ENTER);
+		e.run(0.1);
+	}
+
+	ScratchSettings settings;
+	Editor e;
+};
+
+std::vector<char> bytes_of(const std::string &path)
+{
+	std::ifstream f(path, std::ios::binary);
+	return std::vector<char>(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST_F(EditorPanels, TheSetupMenuListsItsEntriesAndWithoutMidiItsMidiEntriesAreOff)
+{
+	SetupMenu m(false);
+	const MenuList &root = m.open();
+	EXPECT_TRUE(m.e.win.use_menu_popup().use_view().is_open());
+	std::vector<std::string> labels;
+	for (int i = 0; i < root.size(); ++i)
+	{
+		labels.push_back(root.use_node(i)->get_label());
+	}
+	EXPECT_EQ(labels, (std::vector<std::string>{"About...", "Kestrom on the web", "Product info...", "Updates...",
+	                                            "Documentation...", "Presets...", "Settings", "Load...", "Save...",
+	                                            "Enhanced mouse mode", "MIDI", "Auto-bind", "Input device",
+	                                            "Output device", "Old erroneous nrpn behaviour"}));
+	EXPECT_NE(dynamic_cast<const MenuDelimiter *>(root.use_node(1)), nullptr);
+	EXPECT_TRUE(m.item("Auto-bind").is_disable());
+	EXPECT_TRUE(m.item("Old erroneous nrpn behaviour").is_disable());
+	EXPECT_EQ(static_cast<const MenuList *>(root.use_node(12))->size(), 0) << "no devices";
+}
+
+TEST_F(EditorPanels, TheSetupMenuShowsAutoBindsTargetAndTheDevicesAndKeepsTheNrpnChoice)
+{
+	SetupMenu m(true);
+	m.choose("Auto-bind");
+	m.open();
+	EXPECT_TRUE(m.item("Auto-bind").is_checked());
+	EXPECT_EQ(m.item("Auto-bind").get_label(), "Auto-bind [now select a parameter]");
+	m.e.win.use_menu()->stop();
+	m.e.select(Idx::voice(0, Idx::PERIOD));
+	m.open();
+	EXPECT_EQ(m.item("Auto-bind").get_label(), "Auto-bind [target : V 1 Period]");
+	EXPECT_TRUE(m.item("VST MIDI In interface").is_checked());
+	m.e.win.use_menu()->stop();
+
+	m.choose("None");  // the first "None": the input's
+	m.open();
+	EXPECT_TRUE(m.item("None").is_checked());
+	EXPECT_FALSE(m.item("VST MIDI In interface").is_checked());
+	EXPECT_EQ(m.e.plugin->use_midi_dev_sel()->get_dev_in_cur_id(), -1);
+	m.e.win.use_menu()->stop();
+
+	m.choose("Old erroneous nrpn behaviour");
+	EXPECT_EQ(m.e.plugin->use_midi_interface()->use_persistent_midi_settings().get_nrpn_compatibility(), 0);
+	rivo::PersistentMidiSettings again;
+	again.init("Tarvelle");
+	EXPECT_EQ(again.get_nrpn_compatibility(), 0) << "kept for the next run";
+	m.open();
+	EXPECT_TRUE(m.item("Old erroneous nrpn behaviour").is_checked());
+}
+
+TEST_F(EditorPanels, TheSetupMenusActionsAboutWebPagesMouseModeAndSettingFiles)
+{
+	SetupMenu m(true);
+	m.choose("About...");
+	const std::string about = m.box();
+	EXPECT_EQ(about.substr(0, about.find("\n\n")), "About...:Tarvelle\nVersion  1.00");
+	EXPECT_NE(about.find("VST is a trademark"), std::string::npos);
+	m.dialog().key(DialogView::Key_ENTER);
+	m.e.run(0.1);
+
+	static std::vector<std::string> urls;
+	sys::set_url_opener([](const char *url_0) {
+		urls.push_back(url_0);
+		return 0;
+	});
+	m.choose("Updates...");
+	m.choose("Presets...");
+	sys::set_url_opener(nullptr);
+	EXPECT_EQ(urls, (std::vector<std::string>{
+	                   "https://tarvelle.example.org/jump.php?type=product&productid=43&version=256&action=update",
+	                   "https://tarvelle.example.org/jump.php?type=product&productid=43&version=256&action=preset"}));
+
+	// The mouse mode flips and is kept.
+	using Mouse = ruvava::PersistentMouseSettings;
+	const Mouse::MouseBehaviour was = Mouse::get_instance().update_mouse_behaviour();
+	m.choose("Enhanced mouse mode");
+	EXPECT_NE(Mouse::get_instance().update_mouse_behaviour(), was);
+	m.choose("Enhanced mouse mode");
+	EXPECT_EQ(Mouse::get_instance().update_mouse_behaviour(), was);
+
+	// Saving: the extension is added; over an existing file "Cancel" leaves
+	// it byte for byte, with no error.
+	const std::string stem = m.settings.get_path() + "/setup";
+	m.choose("Save...");
+	m.pick_file(stem);
+	const std::string path = stem + ".cfg.txt";
+	const std::vector<char> before = bytes_of(path);
+	ASSERT_FALSE(before.empty());
+	m.e.plugin->use_midi_interface()->associate_param(4, rivo::MidiMgr::encode_ctrl_id(70, 0));
+	m.choose("Save...");
+	m.pick_file(path);
+	EXPECT_EQ(m.box(), "Conflict:" + path + "\nalready exists. Overwrite ?");
+	m.dialog().key(DialogView::Key_ENTER);  // the default answer: Cancel
+	m.e.run(0.1);
+	EXPECT_EQ(bytes_of(path), before);
+	EXPECT_EQ(m.box(), "none");
+
+	// Another plug-in's setting file: its code, and the bindings as they were.
+	const std::string other = m.settings.get_path() + "/other.cfg.txt";
+	std::ofstream(other) << "Some_other_plug_in_config_section =\n{\n\tversion = \"1.00\"\n}\n";
+	m.choose("Load...");
+	m.pick_file(other);
+	EXPECT_EQ(m.box(), "Error:Can't load configuration file\n\n\nCode -3071");
+	int p = -1;
+	float n = 0;
+	m.e.plugin->use_midi_interface()->map_cc_2_param(rivo::MidiMgr::encode_ctrl_id(70, 0), 0, p, n);
+	EXPECT_EQ(p, 4);
 }

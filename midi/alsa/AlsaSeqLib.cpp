@@ -1,6 +1,7 @@
 #include "midi/alsa/AlsaSeqLib.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 namespace rivo
 {
@@ -55,6 +56,11 @@ const AlsaSeqLib *AlsaSeqLib::get()
 
 bool AlsaSeqLib::is_usable() const
 {
+	// Without the device the library would only complain on the host's console.
+	if (access("/dev/snd/seq", R_OK | W_OK) != 0)
+	{
+		return false;
+	}
 	void *seq = nullptr;
 	if (seq_open(&seq, "default", OPEN_INPUT | OPEN_OUTPUT, NONBLOCK) < 0 || seq == nullptr)
 	{

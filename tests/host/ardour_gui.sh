@@ -90,5 +90,13 @@ sleep 2
 "$shot" "$out/ardour_screen$suffix.png" || fail "no screenshot"
 "$shot" "$out/ardour_editor$suffix.png" "$plug_win" || fail "no screenshot of the plug-in window"
 want="$((601 * scale))x$((563 * scale))"
-xwininfo -tree -id "$plug_win" | grep -q " $want+" || { xwininfo -tree -id "$plug_win"; fail "no $want editor inside"; }
+line=$(xwininfo -tree -id "$plug_win" | grep " $want+" | head -1)
+[ -n "$line" ] || { xwininfo -tree -id "$plug_win"; fail "no $want editor inside"; }
+# The setup menu, opened with the editor's setup button: the screen again.
+abs=$(awk '{print $NF}' <<<"$line")
+ex=$(cut -d+ -f2 <<<"$abs") ey=$(cut -d+ -f3 <<<"$abs")
+xdotool mousemove --sync $((ex + 578 * scale)) $((ey + 552 * scale)) click 1
+sleep 1
+"$shot" "$out/ardour_menu$suffix.png" || fail "no screenshot of the setup menu"
+xdotool key Escape
 echo "the editor is in the host's window: $out/ardour_editor$suffix.png"
