@@ -2,6 +2,8 @@
 // host through it.
 #pragma once
 
+#include <atomic>
+
 namespace rivo
 {
 
@@ -20,12 +22,23 @@ public:
 	{
 		return _plugin_ptr;
 	}
+	// A host device is connected while selected; read on the audio thread.
+	bool is_active() const noexcept
+	{
+		return _active.load(std::memory_order_acquire);
+	}
 
 protected:
 	virtual void do_set_plugin(Vst2Plugin &) {}
+	int set_active(bool flag) noexcept
+	{
+		_active.store(flag, std::memory_order_release);
+		return 0;
+	}
 
 private:
 	Vst2Plugin *_plugin_ptr = nullptr;
+	std::atomic<bool> _active{false};
 };
 
 }  // namespace rivo

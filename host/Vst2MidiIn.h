@@ -4,7 +4,6 @@
 #include "host/Vst2Component.h"
 #include "midi/MidiInCcMixin.h"
 
-#include <atomic>
 
 struct VstMidiEvent;
 
@@ -15,10 +14,6 @@ class Vst2MidiIn : public MidiInCcMixin, public Vst2Component
 {
 public:
 	void process_midi_event(const VstMidiEvent &e);
-	bool is_active() const noexcept
-	{
-		return _active.load(std::memory_order_acquire);
-	}
 	void start_new_block()
 	{
 		reset_time_stamp(0);
@@ -26,13 +21,11 @@ public:
 
 	int connect() override
 	{
-		_active.store(true, std::memory_order_release);
-		return 0;
+		return set_active(true);
 	}
 	int disconnect() override
 	{
-		_active.store(false, std::memory_order_release);
-		return 0;
+		return set_active(false);
 	}
 	void process_pre() override {}
 	void process_post() override {}
@@ -45,7 +38,6 @@ protected:
 	void do_reset_time_stamp(long) override {}
 
 private:
-	std::atomic<bool> _active{false};
 };
 
 }  // namespace rivo

@@ -1,24 +1,21 @@
-// MIDI to the host: packets from any thread go through a bounded lock-free
-// queue and are handed to the host at the start of the next block, at most
-// 1024 a block; what does not fit is dropped and counted. The block handed
-// over stays untouched until the block after.
+// MIDI to the host: messages from any thread wait in the device's queue and
+// are handed to the host at the start of the next block, at most 1024
+// events a block (a message that does not fit waits for the next block).
+// The block handed over stays untouched until the block after.
 #pragma once
 
 #include "host/Vst2Component.h"
 #include "host/Vst2Interface.h"
-#include "midi/MidiOut4BPacketMixin.h"
-#include "sys/BoundedQueue.h"
+#include "midi/MidiOutQueueMixin.h"
 
 #include <array>
-#include <atomic>
 #include <cstddef>
-#include <cstdint>
 #include <vector>
 
 namespace rivo
 {
 
-class Vst2MidiOut : public MidiOut4BPacketMixin, public Vst2Component
+class Vst2MidiOut : public MidiOutQueueMixin, public Vst2Component
 {
 public:
 	static constexpr int CAPACITY = 1024;
@@ -28,30 +25,17 @@ public:
 	int init() override;
 	int connect() override
 	{
-		_active.store(true, std::memory_order_release);
-		return 0;
+		return set_active(true);
 	}
 	int disconnect() override
 	{
-		_active.store(false, std::memory_order_release);
-		return 0;
+		return set_active(false);
 	}
-	// Hands the packets queued since the last block to the host.
+	// Hands the messages queued since the last block to the host.
 	void process_pre() override;
 	void process_post() override {}
-	long get_nbr_dropped() const noexcept
-	{
-		return _dropped.load(std::memory_order_relaxed);
-	}
-
-protected:
-	int enqueue_event(int status, int data1, int data2, int data3) override;
 
 private:
-	struct Packet
-	{
-		uint8_t _b[4];
-	};
 	struct MidiOutBuffer
 	{
 		std::array<VstMidiEvent, CAPACITY> _events{};
@@ -69,11 +53,11 @@ private:
 		}
 	};
 
-	sys::BoundedQueue<Packet> _queue{CAPACITY};
 	MidiOutBuffer _buf[2];
 	int _filling = 0;
-	std::atomic<bool> _active{false};
-	std::atomic<long> _dropped{0};
+	// A message taken from the queue that did not fit in the last block.
+	Message _held;
+	bool _holding = false;
 };
 
 }  // namespace rivo

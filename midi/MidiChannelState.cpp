@@ -11,28 +11,33 @@ void MidiChannelState::init(MidiReceiverInterface &client, int chn) noexcept
 	_chn = chn;
 }
 
+// A new number starts with a fresh value for numbers that keep none.
 void MidiChannelState::set_rpn_id_msb(int v) noexcept
 {
 	_rpn = with_msb(_rpn, v);
 	_type = DataEntryType_RPN;
+	_other_val = 0;
 }
 
 void MidiChannelState::set_rpn_id_lsb(int v) noexcept
 {
 	_rpn = with_lsb(_rpn, v);
 	_type = DataEntryType_RPN;
+	_other_val = 0;
 }
 
 void MidiChannelState::set_nrpn_id_msb(int v) noexcept
 {
 	_nrpn = with_msb(_nrpn, v);
 	_type = DataEntryType_NRPN;
+	_other_val = 0;
 }
 
 void MidiChannelState::set_nrpn_id_lsb(int v) noexcept
 {
 	_nrpn = with_lsb(_nrpn, v);
 	_type = DataEntryType_NRPN;
+	_other_val = 0;
 }
 
 void MidiChannelState::set_xrpn_msb(int v) noexcept
@@ -54,6 +59,10 @@ void MidiChannelState::set_xrpn(bool msb, int v) noexcept
 		{
 			_nrpn_val[_nrpn] = uint16_t(put(_nrpn_val[_nrpn]));
 		}
+		else
+		{
+			_other_val = put(_other_val);
+		}
 		return;
 	}
 	switch (_rpn)
@@ -74,7 +83,7 @@ void MidiChannelState::set_xrpn(bool msb, int v) noexcept
 		}
 		break;
 	case RPN_NULL: rpn_reset(); break;
-	default: break;
+	default: _other_val = put(_other_val); break;
 	}
 }
 
@@ -85,13 +94,14 @@ int MidiChannelState::get_rpn_val() const noexcept
 	case 0: return _bend_range_code;
 	case 1: return _tuning_code;
 	case 2: return _tuning_code >> 7;
-	default: return 0;
+	case RPN_NULL: return 0;
+	default: return _other_val;
 	}
 }
 
 int MidiChannelState::get_nrpn_val() const noexcept
 {
-	return (_nrpn < NBR_NRPN_VALUES) ? _nrpn_val[_nrpn] : 0;
+	return (_nrpn < NBR_NRPN_VALUES) ? _nrpn_val[_nrpn] : _other_val;
 }
 
 void MidiChannelState::rpn_reset() noexcept

@@ -101,6 +101,10 @@ private:
 	int _tuning_code = 8192;
 	int _nrpn = 0;
 	uint16_t _nrpn_val[NBR_NRPN_VALUES] = {};
+	// The value entered for an RPN or NRPN that keeps none of its own (any
+	// RPN but 0, 1, 2 and null; NRPNs from 256): a controller bound to one
+	// still gets the value sent.
+	int _other_val = 0;
 	double _bend = 0;
 	double _bend_range = 2.0;
 	double _bend_scale = 2.0 / 8192;

@@ -101,7 +101,37 @@ void MidiMgr::set_default_nrpn_mapping()
 	}
 }
 
+bool MidiMgr::lock_writer(bool wait) noexcept
+{
+	bool expected = false;
+	while (!_writing.compare_exchange_weak(expected, true))
+	{
+		if (!wait)
+		{
+			return false;
+		}
+		expected = false;
+		std::this_thread::yield();
+	}
+	return true;
+}
+
 void MidiMgr::dissociate_param(int param)
+{
+	lock_writer(true);
+	dissociate_locked(param);
+	_writing.store(false);
+}
+
+int MidiMgr::associate_param(int param, long ctrl_id)
+{
+	lock_writer(true);
+	associate_locked(param, ctrl_id);
+	_writing.store(false);
+	return 0;
+}
+
+void MidiMgr::dissociate_locked(int param)
 {
 	if (param < 0 || param >= _nbr_targets)
 	{
@@ -116,14 +146,14 @@ void MidiMgr::dissociate_param(int param)
 	}
 }
 
-int MidiMgr::associate_param(int param, long ctrl_id)
+void MidiMgr::associate_locked(int param, long ctrl_id)
 {
 	const int slot = ctrl_slot(ctrl_id);
 	if (param < 0 || param >= _nbr_targets || slot < 0)
 	{
-		return 0;  // nothing that could be bound
+		return;  // nothing that could be bound
 	}
-	dissociate_param(param);
+	dissociate_locked(param);
 	// The controller leaves the parameter it drove before.
 	const int previous = _ctrl_to_param[size_t(slot)].exchange(param);
 	if (previous >= 0 && previous != param && previous < _nbr_targets)
@@ -132,7 +162,6 @@ int MidiMgr::associate_param(int param, long ctrl_id)
 		_param_to_ctrl[size_t(previous)].compare_exchange_strong(expected, NO_CTRL);
 	}
 	_param_to_ctrl[size_t(param)].store(ctrl_id);
-	return 0;
 }
 
 void MidiMgr::map_cc_2_param(long ctrl_id, int value, int &param, float &norm) const
@@ -148,9 +177,12 @@ void MidiMgr::autobind_cc_2_param(long ctrl_id, int value, int &param, float &no
 	int kind = 0;
 	int number = 0;
 	decode_ctrl_id(ctrl_id, kind, number);
-	if (target >= 0 && kind != KIND_NRPN)
+	// On the MIDI thread the table is only tried: while the editor writes
+	// it (a setting file loading), the binding waits for the next message.
+	if (target >= 0 && kind != KIND_NRPN && lock_writer(false))
 	{
-		associate_param(target, ctrl_id);
+		associate_locked(target, ctrl_id);
+		_writing.store(false);
 		_latest_ctrl.store(ctrl_id);
 		_latest_param.store(target);
 		if (_persistent.get_autobind_mode() == PersistentMidiSettings::AutobindMode_ONE_SHOT)
@@ -382,7 +414,11 @@ int MidiMgr::decode_ctrl_key(const std::string &content, int &kind, int &number)
 	if (starts_with_ci(content, CC_PREFIX))
 	{
 		number = 0;
-		return read_number(content, std::string(CC_PREFIX).size(), kind);
+		const int ret = read_number(content, std::string(CC_PREFIX).size(), kind);
+		// Data entry and the (N)RPN number controllers are never controllers
+		// of their own: "cc_99" would stand for NRPN 0.
+		const bool own = kind < 128 && kind != 6 && kind != 38 && (kind < 98 || kind > 101);
+		return (ret != 0) ? ret : (own ? 0 : -2);
 	}
 	if (starts_with_ci(content, RPN_PREFIX))
 	{

@@ -193,6 +193,10 @@ private:
 		return _nbr_targets;
 	}
 	int save_param_map(basic::ConfKeyMulti &midi);
+	// One writer of the table at a time; the MIDI thread only tries.
+	bool lock_writer(bool wait) noexcept;
+	void associate_locked(int param, long ctrl_id);
+	void dissociate_locked(int param);
 	// Counts a use of the devices while it lives.
 	class Use
 	{
@@ -241,6 +245,7 @@ private:
 	MidiDevSelectorInterface *_selector_ptr = nullptr;
 	PluginCmdInterface *_cmd_ptr = nullptr;
 	PersistentMidiSettings _persistent;
+	std::atomic<bool> _writing{false};
 	std::atomic<int> _autobind_target{-1};
 	std::atomic<int> _latest_param{-1};
 	std::atomic<long> _latest_ctrl{0};

@@ -28,21 +28,23 @@ int MidiOut4BPacketMixin::do_send_midi_rt_cmd(int a)
 
 int MidiOut4BPacketMixin::do_send_midi_program_change(int chn, long program)
 {
-	const int ctrl = 0xB0 | (chn & 15);
-	const int r1 = enqueue_event(ctrl, 0, int(program >> 7) & 127, 0);
-	const int r2 = enqueue_event(ctrl, 32, int(program >> 14) & 127, 0);
-	const int r3 = enqueue_event(0xC0 | (chn & 15), int(program) & 127, 0, 0);
-	return (r1 != 0 && r2 != 0 && r3 != 0) ? 1 : 0;
+	// program = bank * 128 + number: the bank's upper seven bits go in the
+	// bank-select MSB (controller 0), its lower seven in the LSB (32).
+	const uint8_t ctrl = uint8_t(0xB0 | (chn & 15));
+	const Packet list[3] = {{ctrl, 0, uint8_t((program >> 14) & 127), 0},
+	                        {ctrl, 32, uint8_t((program >> 7) & 127), 0},
+	                        {uint8_t(0xC0 | (chn & 15)), uint8_t(program & 127), 0, 0}};
+	return enqueue_packets(list, 3);
 }
 
 int MidiOut4BPacketMixin::send_xrpn(int chn, int ctrl_msb, int ctrl_lsb, int number, long value)
 {
-	const int ctrl = 0xB0 | (chn & 15);
-	const int r1 = enqueue_event(ctrl, ctrl_msb, (number >> 7) & 127, 0);
-	const int r2 = enqueue_event(ctrl, ctrl_lsb, number & 127, 0);
-	const int r3 = enqueue_event(ctrl, 6, int(value >> 7) & 127, 0);
-	const int r4 = enqueue_event(ctrl, 38, int(value) & 127, 0);
-	return (r1 != 0 && r2 != 0 && r3 != 0 && r4 != 0) ? 1 : 0;
+	const uint8_t ctrl = uint8_t(0xB0 | (chn & 15));
+	const Packet list[4] = {{ctrl, uint8_t(ctrl_msb), uint8_t((number >> 7) & 127), 0},
+	                        {ctrl, uint8_t(ctrl_lsb), uint8_t(number & 127), 0},
+	                        {ctrl, 6, uint8_t((value >> 7) & 127), 0},
+	                        {ctrl, 38, uint8_t(value & 127), 0}};
+	return enqueue_packets(list, 4);
 }
 
 int MidiOut4BPacketMixin::do_send_midi_rpn(int chn, int number, long value)

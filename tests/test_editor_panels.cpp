@@ -845,6 +845,21 @@ TEST_F(EditorPanels, TheSetupMenusActionsAboutWebPagesMouseModeAndSettingFiles)
 	m.e.run(0.1);
 	EXPECT_EQ(bytes_of(path), before);
 	EXPECT_EQ(m.box(), "none");
+	// "Ok" writes it; loading it brings the binding back.
+	m.choose("Save...");
+	m.pick_file(path);
+	static_cast<MessageBoxView &>(m.dialog()).key(DialogView::Key_TAB);
+	m.dialog().key(DialogView::Key_ENTER);
+	m.e.run(0.1);
+	EXPECT_NE(bytes_of(path), before);
+	m.e.plugin->use_midi_interface()->clear_mapping();
+	m.choose("Load...");
+	m.pick_file(path);
+	EXPECT_EQ(m.box(), "none");
+	int bound = -1;
+	float norm = 0;
+	m.e.plugin->use_midi_interface()->map_cc_2_param(rivo::MidiMgr::encode_ctrl_id(70, 0), 0, bound, norm);
+	EXPECT_EQ(bound, 4);
 
 	// Another plug-in's setting file: its code, and the bindings as they were.
 	const std::string other = m.settings.get_path() + "/other.cfg.txt";

@@ -7,7 +7,9 @@
 #include "config/ConfKeyData.h"
 #include "config/ConfKeyMulti.h"
 #include "host/Vst2MidiOut.h"
+#include "midi/MidiDevSelCompInterface.h"
 #include "midi/MidiDevSelDispatcher.h"
+#include "midi/MidiInInterface.h"
 #include "config/SettingMgr.h"
 #include "midi/MidiMgr.h"
 #include "support/NoHostGui.h"
@@ -226,6 +228,11 @@ TEST_F(Midi, ParameterChangesGoOutAtTheNextBlockAsControllerPackets)
 	m.do_send_midi_program_change(2, 5);
 	block();
 	EXPECT_EQ(sent, (std::vector<Packet>{{0xB2, 0, 0}, {0xB2, 32, 0}, {0xC2, 5, 0}}));
+	// Program 300 is number 44 of bank 2: the bank's low bits in controller 32.
+	sent.clear();
+	m.do_send_midi_program_change(2, 300);
+	block();
+	EXPECT_EQ(sent, (std::vector<Packet>{{0xB2, 0, 0}, {0xB2, 32, 2}, {0xC2, 44, 0}}));
 	// MIDI changes are not echoed out.
 	sent.clear();
 	events({{0xB0, 7, 3}});
@@ -260,7 +267,7 @@ TEST_F(Midi, BadInputChangesNothingItShouldNot)
 	// range, bound to nothing), controllers beyond 127 masked to 7 bits.
 	events({{0x07, 100, 0}, {0xF8, 0, 0}, {0xF0, 1, 2}, {0xB0, 6, 10}, {0xB0, 38, 10}, {0xB0, 0x87, 0x90}});
 	EXPECT_EQ(all_params(), before);
-	// An NRPN number beyond the stored range takes no value.
+	// NRPN 16383 is bound to nothing.
 	events({{0xB0, 99, 127}, {0xB0, 98, 127}, {0xB0, 6, 64}});
 	EXPECT_EQ(all_params(), before);
 	// A thousand events in one block, every channel.
@@ -403,4 +410,149 @@ TEST_F(Midi, DevicesChangeWhileTheAudioThreadRuns)
 	stop.store(true);
 	audio.join();
 	EXPECT_EQ(sel.get_dev_in_cur_id(), -1);
+}
+
+TEST_F(Midi, AControllerBoundToAnNrpnBeyondTheStoredOnesStillGetsItsValue)
+{
+	mgr->associate_param(6, MidiMgr::KIND_NRPN, 300);
+	mgr->associate_param(8, MidiMgr::KIND_RPN, 5);
+	events({{0xB0, 99, 2}, {0xB0, 98, 44}, {0xB0, 6, 100}, {0xB0, 38, 5}});
+	EXPECT_FLOAT_EQ(param(6), (100.0f * 128 + 5) / 16383.0f);
+	events({{0xB0, 101, 0}, {0xB0, 100, 5}, {0xB0, 6, 64}});
+	EXPECT_FLOAT_EQ(param(8), 8192.0f / 16383.0f);
+	// In a setting file, the data-entry and number controllers are no
+	// controllers of their own.
+	int kind = 0;
+	int number = 0;
+	EXPECT_EQ(MidiMgr::decode_ctrl_key("cc_99", kind, number), -2);
+	EXPECT_EQ(MidiMgr::decode_ctrl_key("cc_6", kind, number), -2);
+	EXPECT_EQ(MidiMgr::decode_ctrl_key("cc_128", kind, number), -2);
+	EXPECT_EQ(MidiMgr::decode_ctrl_key("cc_74", kind, number), 0);
+	EXPECT_EQ(kind, 74);
+}
+
+TEST_F(Midi, AnNrpnGoesOutWholeOrNotAtAll)
+{
+	// Far more messages than the queue holds: whole ones wait for the next
+	// blocks, one is dropped whole; no number goes out without its value.
+	mgr->clear_mapping();
+	mgr->associate_param(3, MidiMgr::KIND_NRPN, 3);
+	for (int i = 0; i < 1025; ++i)
+	{
+		plugin->set_param_pi_and_host(3, float(i % 100) / 100.0f, 200);
+	}
+	for (int b = 0; b < 6; ++b)
+	{
+		block();
+	}
+	ASSERT_EQ(sent.size(), 1024u * 4);
+	for (size_t i = 0; i < sent.size(); i += 4)
+	{
+		ASSERT_EQ(sent[i][1], 99) << i;
+		ASSERT_EQ(sent[i + 1][1], 98) << i;
+		ASSERT_EQ(sent[i + 2][1], 6) << i;
+		ASSERT_EQ(sent[i + 3][1], 38) << i;
+	}
+	EXPECT_EQ(dynamic_cast<rivo::Vst2MidiOut *>(mgr->get_output_device())->get_nbr_dropped(), 1);
+	EXPECT_LE(nbr_sends, 6 + 1) << "at most 1024 events a block";
+}
+
+namespace
+{
+
+// A device made when selected and deleted when another is: its block work
+// writes into its own memory, so a use after deletion shows.
+class HeapIn : public rivo::MidiInInterface
+{
+public:
+	int connect() override
+	{
+		return 0;
+	}
+	int disconnect() override
+	{
+		return 0;
+	}
+	void process_pre() override
+	{
+		++_blocks;
+	}
+	void process_post() override
+	{
+		--_blocks;
+	}
+	std::vector<int> _pad = std::vector<int>(64, 0);
+	long _blocks = 0;
+
+protected:
+	void do_reset_time_stamp(long) override {}
+};
+
+class HeapComp : public rivo::MidiDevSelCompInterface
+{
+public:
+	int init() override
+	{
+		return 0;
+	}
+
+protected:
+	int do_scan_dev_in(int) override
+	{
+		use_dispatcher()->add_dev_in({"heap in", false});
+		return 0;
+	}
+	int do_scan_dev_out(int) override
+	{
+		return 0;
+	}
+	int do_select_dev_in(int, rivo::MidiInInterface *&dev_ptr) override
+	{
+		_dev = std::make_unique<HeapIn>();
+		dev_ptr = _dev.get();
+		return 0;
+	}
+	int do_select_dev_out(int, rivo::MidiOutInterface *&) override
+	{
+		return 0;
+	}
+	int do_remove_dev_in() override
+	{
+		_dev.reset();
+		return 0;
+	}
+	int do_remove_dev_out() override
+	{
+		return 0;
+	}
+
+private:
+	std::unique_ptr<HeapIn> _dev;
+};
+
+}  // namespace
+
+TEST_F(Midi, ADeviceDeletedOnSelectionIsNoLongerUsedByTheAudioThread)
+{
+	rivo::MidiDevSelDispatcher &sel = *plugin->use_midi_dev_sel();
+	HeapComp comp;
+	sel.register_dev_list(comp);
+	ASSERT_EQ(comp.scan_dev_in(sel.get_nbr_dev_in()), 0);
+	const int heap_id = comp.get_start_id_in();
+	std::atomic<bool> stop{false};
+	std::thread audio([&] {
+		while (!stop.load())
+		{
+			block();
+		}
+	});
+	for (int i = 0; i < 300; ++i)
+	{
+		// Each selection deletes the heap device made by the one before.
+		ASSERT_EQ(sel.select_dev_in((i % 2 == 0) ? heap_id : 0), 0);
+	}
+	stop.store(true);
+	audio.join();
+	ASSERT_EQ(sel.select_dev_in(0), 0);
+	sel.unregister_dev_list(comp);
 }

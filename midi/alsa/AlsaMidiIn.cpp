@@ -79,16 +79,28 @@ void AlsaMidiIn::run()
 		void *ev = nullptr;
 		while (!_stop.load() && lib.seq_event_input(_seq, &ev) >= 0 && ev != nullptr)
 		{
+			// One event may stand for several messages (a 14-bit controller,
+			// an RPN or NRPN with its value): each has its status byte.
 			unsigned char bytes[16] = {};
 			const long len = lib.midi_event_decode(_decoder, bytes, sizeof(bytes), ev);
-			// Channel messages only; system ones have no effect here.
-			if (len >= 2 && bytes[0] >= 0x80 && bytes[0] < 0xF0)
+			for (long pos = 0; pos < len;)
 			{
-				const Message m{{bytes[0], bytes[1], uint8_t((len >= 3) ? bytes[2] : 0)}};
+				const int status = bytes[pos];
+				if (status < 0x80 || status >= 0xF0)
+				{
+					break;  // system messages have no effect here
+				}
+				const long size = ((status & 0xE0) == 0xC0) ? 2 : 3;
+				if (pos + size > len)
+				{
+					break;
+				}
+				const Message m{{bytes[pos], bytes[pos + 1], uint8_t((size == 3) ? bytes[pos + 2] : 0)}};
 				if (!_queue.push(m))
 				{
 					_dropped.fetch_add(1, std::memory_order_relaxed);
 				}
+				pos += size;
 			}
 			ev = nullptr;
 		}

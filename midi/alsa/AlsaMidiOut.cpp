@@ -7,7 +7,7 @@
 namespace rivo
 {
 
-AlsaMidiOut::AlsaMidiOut(int index) : _index(index) {}
+AlsaMidiOut::AlsaMidiOut(int index) : MidiOutQueueMixin(CAPACITY), _index(index) {}
 
 AlsaMidiOut::~AlsaMidiOut()
 {
@@ -58,41 +58,39 @@ int AlsaMidiOut::disconnect()
 	return 0;
 }
 
-int AlsaMidiOut::enqueue_event(int status, int data1, int data2, int data3)
-{
-	const Packet p{{uint8_t(status), uint8_t(data1), uint8_t(data2), uint8_t(data3)}};
-	if (!_queue.push(p))
-	{
-		_dropped.fetch_add(1, std::memory_order_relaxed);
-		return 0;
-	}
-	return 1;
-}
-
 void AlsaMidiOut::run()
 {
-	const AlsaSeqLib &lib = *AlsaSeqLib::get();
 	while (!_stop.load())
 	{
-		Packet p;
-		if (!_queue.pop(p))
+		Message msg;
+		if (!pop_message(msg))
 		{
 			std::this_thread::sleep_for(std::chrono::milliseconds(1));
 			continue;
 		}
-		// Program change and channel pressure carry one data byte.
-		const int kind = p._b[0] >> 4;
-		const long len = (kind == 0xC || kind == 0xD) ? 2 : 3;
-		unsigned char ev[64] = {};
-		lib.midi_event_reset_encode(_encoder);
-		if (lib.midi_event_encode(_encoder, p._b, len, ev) == len)
+		for (int k = 0; k < msg._nbr; ++k)
 		{
-			ev[AlsaSeqLib::EVENT_QUEUE] = AlsaSeqLib::QUEUE_DIRECT;
-			ev[AlsaSeqLib::EVENT_SOURCE_PORT] = static_cast<unsigned char>(_port);
-			ev[AlsaSeqLib::EVENT_DEST_CLIENT] = AlsaSeqLib::ADDRESS_SUBSCRIBERS;
-			ev[AlsaSeqLib::EVENT_DEST_PORT] = AlsaSeqLib::ADDRESS_UNKNOWN;
-			lib.seq_event_output_direct(_seq, ev);
+			send(msg._packets[k]);
 		}
+	}
+}
+
+void AlsaMidiOut::send(const Packet &p)
+{
+	const AlsaSeqLib &lib = *AlsaSeqLib::get();
+	// The message's length from its status: one data byte for program change
+	// and channel pressure, none for real-time ones, two otherwise.
+	const int status = p[0];
+	const long len = (status >= 0xF8) ? 1 : ((status & 0xE0) == 0xC0 || status == 0xF1 || status == 0xF3) ? 2 : 3;
+	alignas(8) unsigned char ev[64] = {};
+	lib.midi_event_reset_encode(_encoder);
+	if (lib.midi_event_encode(_encoder, p.data(), len, ev) == len)
+	{
+		ev[AlsaSeqLib::EVENT_QUEUE] = AlsaSeqLib::QUEUE_DIRECT;
+		ev[AlsaSeqLib::EVENT_SOURCE_PORT] = static_cast<unsigned char>(_port);
+		ev[AlsaSeqLib::EVENT_DEST_CLIENT] = AlsaSeqLib::ADDRESS_SUBSCRIBERS;
+		ev[AlsaSeqLib::EVENT_DEST_PORT] = AlsaSeqLib::ADDRESS_UNKNOWN;
+		lib.seq_event_output_direct(_seq, ev);
 	}
 }
 
