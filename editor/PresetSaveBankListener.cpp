@@ -2,7 +2,6 @@
 
 #include "editor/PresetManager.h"
 #include "params/KtpbFileOp.h"
-#include "sys/FileOp.h"
 #include "sys/FileSelector.h"
 #include "sys/SimpleMessageBox.h"
 
@@ -26,18 +25,7 @@ void PresetSaveBankListener::send_custom_event(long id, void *)
 
 void PresetSaveBankListener::save_chosen()
 {
-	if (!sys::FileOp::is_existing(_sel.get_filename()))
-	{
-		save_now();
-		return;
-	}
-	sys::SimpleMessageBox::ask(*_host_ptr, "Conflict", _sel.get_filename() + "\nalready exists. Overwrite ?",
-	                           sys::SimpleMessageBox::Type_OK_CANCEL, 1, [this](int answer) {
-		                           if (answer == 0)
-		                           {
-			                           save_now();
-		                           }
-	                           });
+	sys::SimpleMessageBox::ask_overwrite(*_host_ptr, _sel.get_filename(), [this] { save_now(); });
 }
 
 void PresetSaveBankListener::save_now()

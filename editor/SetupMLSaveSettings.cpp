@@ -1,7 +1,6 @@
 #include "editor/SetupMLSaveSettings.h"
 
 #include "editor/SetupMgr.h"
-#include "sys/FileOp.h"
 #include "sys/FileSelector.h"
 #include "sys/SimpleMessageBox.h"
 
@@ -34,19 +33,8 @@ int32_t SetupMLSaveSettings::do_act()
 void SetupMLSaveSettings::save_chosen()
 {
 	SetupMgr &mgr = *use_setup_mgr();
-	const std::string &name = mgr.use_file_selector().get_filename();
-	if (!sys::FileOp::is_existing(name))
-	{
-		save_now();
-		return;
-	}
-	sys::SimpleMessageBox::ask(*mgr.use_dialog_host(), "Conflict", name + "\nalready exists. Overwrite ?",
-	                           sys::SimpleMessageBox::Type_OK_CANCEL, 1, [this](int answer) {
-		                           if (answer == 0)
-		                           {
-			                           save_now();
-		                           }
-	                           });
+	sys::SimpleMessageBox::ask_overwrite(*mgr.use_dialog_host(), mgr.use_file_selector().get_filename(),
+	                                     [this] { save_now(); });
 }
 
 void SetupMLSaveSettings::save_now()

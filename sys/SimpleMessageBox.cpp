@@ -1,5 +1,7 @@
 #include "sys/SimpleMessageBox.h"
 
+#include "sys/FileOp.h"
+
 namespace sys
 {
 
@@ -29,6 +31,21 @@ int SimpleMessageBox::ask(DialogHostInterface &host, const std::string &title, c
 		return -1;
 	}
 	return host.run_message_box(title, text, type, (def >= 0 && def < n) ? def : 0, std::move(done));
+}
+
+void SimpleMessageBox::ask_overwrite(DialogHostInterface &host, const std::string &path, std::function<void()> write)
+{
+	if (!FileOp::is_existing(path))
+	{
+		write();
+		return;
+	}
+	ask(host, "Conflict", path + "\nalready exists. Overwrite ?", Type_OK_CANCEL, 1, [write](int answer) {
+		if (answer == 0)
+		{
+			write();
+		}
+	});
 }
 
 }  // namespace sys

@@ -4,6 +4,7 @@
 
 #include "sys/DialogHostInterface.h"
 
+#include <functional>
 #include <string>
 
 namespace sys
@@ -30,6 +31,9 @@ public:
 	// unknown type. def: the button Enter presses.
 	static int ask(DialogHostInterface &host, const std::string &title, const std::string &text, int type, int def,
 	               DialogHostInterface::Done done);
+	// Runs write at once for a new file; for an existing one, only once the
+	// user answered "Ok" to "Conflict" (the default answer is "Cancel").
+	static void ask_overwrite(DialogHostInterface &host, const std::string &path, std::function<void()> write);
 };
 
 }  // namespace sys
