@@ -92,11 +92,14 @@ private:
 		const int32_t wy = int32_t(std::floor(g * fy));
 		const int32_t wxy = int32_t(std::floor(g * fx * fy));
 		const int32_t w[4] = {g - wx - wy + wxy, wx - wxy, wy - wxy, wxy};
+		AlphaRGB *const data_ptr = buf.get_data_ptr();
+		const size_t width = size_t(buf.get_size()._x);
 		for (int32_t j = dst._y0; j < dst._y1; ++j)
 		{
+			AlphaRGB *const row_ptr = data_ptr + size_t(j) * width;
 			for (int32_t i = dst._x0; i < dst._x1; ++i)
 			{
-				blend(src, cl, buf, i, j, int32_t(fx0) + i, int32_t(fy0) + j, w);
+				blend_into(src, cl, row_ptr[i], int32_t(fx0) + i, int32_t(fy0) + j, w);
 			}
 		}
 		return 1;
@@ -117,33 +120,40 @@ private:
 		}
 		const Rect cl = clipper.intersect(Rect(Coord2D(), pic.get_size()));
 		const int32_t g = int32_t(std::floor(double(alpha) * 256 + 0.5));
+		AlphaRGB *const data_ptr = buf.get_data_ptr();
+		const size_t width = size_t(buf.get_size()._x);
 		for (int32_t j = dst._y0; j < dst._y1; ++j)
 		{
+			AlphaRGB *const row_ptr = data_ptr + size_t(j) * width;
 			for (int32_t i = dst._x0; i < dst._x1; ++i)
 			{
 				const double sx = double(x) + i * double(c) - j * double(s);
 				const double sy = double(y) + i * double(s) + j * double(c);
 				const double ix = std::floor(sx);
 				const double iy = std::floor(sy);
+				// Outside the picture (a turned picture's corners): nothing
+				// to mix.
+				if (ix + 1 < cl._x0 || ix >= cl._x1 || iy + 1 < cl._y0 || iy >= cl._y1)
+				{
+					continue;
+				}
 				const int32_t fx = int32_t(std::floor((sx - ix) * 256));
 				const int32_t fy = int32_t(std::floor((sy - iy) * 256));
 				const int32_t wxy = g * fx * fy / 65536;
 				const int32_t wx = g * fx / 256;
 				const int32_t wy = g * fy / 256;
 				const int32_t w[4] = {g - wx - wy + wxy, wx - wxy, wy - wxy, wxy};
-				blend(src, cl, buf, i, j, int32_t(ix), int32_t(iy), w);
+				blend_into(src, cl, row_ptr[i], int32_t(ix), int32_t(iy), w);
 			}
 		}
 		return 1;
 	}
 
-	// Buffer pixel (i, j) from the four data pixels at (px, py) and the next
-	// right and below, weighted by w (in 1/256) and each one's alpha; pixels
+	// Buffer pixel d from the four data pixels at (px, py) and the next right
+	// and below, weighted by w (in 1/256) and each one's alpha; pixels
 	// outside the clipper weigh nothing.
-	static void blend(const SRC &src, const Rect &cl, RenderingBufferInterface &buf, int32_t i, int32_t j, int32_t px,
-	                  int32_t py, const int32_t w[4])
+	static void blend_into(const SRC &src, const Rect &cl, AlphaRGB &d, int32_t px, int32_t py, const int32_t w[4])
 	{
-		AlphaRGB &d = buf.get_data_ptr()[size_t(j) * size_t(buf.get_size()._x) + size_t(i)];
 		int32_t acc[3] = {0, 0, 0};
 		for (int n = 0; n < 4; ++n)
 		{
