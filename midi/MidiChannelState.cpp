@@ -11,33 +11,32 @@ void MidiChannelState::init(MidiReceiverInterface &client, int chn) noexcept
 	_chn = chn;
 }
 
-// A new number starts with a fresh value for numbers that keep none.
+void MidiChannelState::select_number(int &number, int value, DataEntryType type) noexcept
+{
+	number = value;
+	_type = type;
+	// A new number starts with a fresh value for numbers that keep none.
+	_other_val = 0;
+}
+
 void MidiChannelState::set_rpn_id_msb(int v) noexcept
 {
-	_rpn = with_msb(_rpn, v);
-	_type = DataEntryType_RPN;
-	_other_val = 0;
+	select_number(_rpn, with_msb(_rpn, v), DataEntryType_RPN);
 }
 
 void MidiChannelState::set_rpn_id_lsb(int v) noexcept
 {
-	_rpn = with_lsb(_rpn, v);
-	_type = DataEntryType_RPN;
-	_other_val = 0;
+	select_number(_rpn, with_lsb(_rpn, v), DataEntryType_RPN);
 }
 
 void MidiChannelState::set_nrpn_id_msb(int v) noexcept
 {
-	_nrpn = with_msb(_nrpn, v);
-	_type = DataEntryType_NRPN;
-	_other_val = 0;
+	select_number(_nrpn, with_msb(_nrpn, v), DataEntryType_NRPN);
 }
 
 void MidiChannelState::set_nrpn_id_lsb(int v) noexcept
 {
-	_nrpn = with_lsb(_nrpn, v);
-	_type = DataEntryType_NRPN;
-	_other_val = 0;
+	select_number(_nrpn, with_lsb(_nrpn, v), DataEntryType_NRPN);
 }
 
 void MidiChannelState::set_xrpn_msb(int v) noexcept

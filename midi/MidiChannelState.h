@@ -87,6 +87,7 @@ private:
 		return (value & 0x3F80) | (v & 0x7F);
 	}
 	void set_xrpn(bool msb, int v) noexcept;
+	void select_number(int &number, int value, DataEntryType type) noexcept;
 	void update_bend_range() noexcept;
 	void update_tuning() noexcept;
 

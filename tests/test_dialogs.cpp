@@ -1,5 +1,6 @@
 // The message box and the file selector drawn by the toolkit, driven by
 // synthetic keys and clicks in a scratch folder.
+#include "support/ArtFont.h"
 #include "gui/FileSelectorView.h"
 #include "gui/FontFactory.h"
 #include "gui/MessageBoxView.h"
@@ -17,25 +18,17 @@
 #include <sys/stat.h>
 
 using namespace ruvava;
+using testsupport::sys_font;
 
 namespace
 {
 
-const FontInterface &font()
-{
-	static std::vector<char> bytes = [] {
-		std::ifstream f(std::string(ART_DIR) + "/font_03.apic", std::ios::binary);
-		return std::vector<char>(std::istreambuf_iterator<char>(f), {});
-	}();
-	static std::unique_ptr<FontInterface> f(FontFactory::create_from(bytes.data(), bytes.size()));
-	return *f;
-}
 
 struct DialogBench
 {
 	DialogBench() : win(Coord2D(200, 100))
 	{
-		win.set_sys_font(&font());
+		win.set_sys_font(&sys_font());
 		win.open(nullptr);
 	}
 	DialogView &top()
@@ -119,11 +112,11 @@ TEST(MessageBoxDialog, EnterTakesTheDefaultEscapeTheLastAndClicksTheirButton)
 TEST(MessageBoxDialog, ShowsEveryLineAndItsButtons)
 {
 	MessageBoxView box("Error", "Can't load bank file\n/a/very/long/path/to/a/bank/file/x.pbk\n\nCode -1011", 0, 0,
-	                   font(), 1);
+	                   sys_font(), 1);
 	RenderingBufferMem buf(box.get_size());
 	box.render(buf);
 	// Each text line leaves dark pixels in its band; the empty one none.
-	const int32_t line_h = font().get_char_height() + 3;
+	const int32_t line_h = sys_font().get_char_height() + 3;
 	const auto dark_in = [&](int32_t y0, int32_t y1) {
 		int n = 0;
 		for (int32_t y = y0; y < y1; ++y)
@@ -142,7 +135,7 @@ TEST(MessageBoxDialog, ShowsEveryLineAndItsButtons)
 	}
 	TextFrame widest;
 	widest.set_text("/a/very/long/path/to/a/bank/file/x.pbk");
-	EXPECT_GE(box.get_size()._x, font().get_line_width(widest) + 28) << "wide enough for the longest line";
+	EXPECT_GE(box.get_size()._x, sys_font().get_line_width(widest) + 28) << "wide enough for the longest line";
 	EXPECT_EQ(box.get_nbr_buttons(), 1);
 }
 

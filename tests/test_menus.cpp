@@ -1,5 +1,6 @@
 // Pop-up menus and the text line editor through synthetic pointer and key
 // input, with the toolkit's own font.
+#include "support/ArtFont.h"
 #include "gui/CtrlGroupItem.h"
 #include "gui/FontFactory.h"
 #include "gui/MenuDelimiter.h"
@@ -24,19 +25,6 @@ using namespace testsupport;
 namespace
 {
 
-const FontInterface &sys_font()
-{
-	static std::vector<char> bytes = [] {
-		std::ifstream f(std::string(ART_DIR) + "/font_03.apic", std::ios::binary);
-		return std::vector<char>(std::istreambuf_iterator<char>(f), {});
-	}();
-	static std::unique_ptr<FontInterface> font(FontFactory::create_from(bytes.data(), bytes.size()));
-	if (font == nullptr)
-	{
-		throw std::runtime_error("no font in " ART_DIR);
-	}
-	return *font;
-}
 
 class CountingAction : public MenuListenerInterface
 {

@@ -1,6 +1,7 @@
 // The preset memories with the real engine, driven through the panel's
 // controls in an off-screen window: store, recall with a morph checked
 // against straight-line interpolation worked out here, the fade time's scale.
+#include "support/ArtFont.h"
 #include "editor/PresetManager.h"
 #include "editor/WebSiteJump.h"
 #include "gui/BackgroundItem.h"
@@ -18,6 +19,7 @@
 #include "params/KtpbFileOp.h"
 #include "support/FakeHostDsp.h"
 #include "support/InProcessPlugin.h"
+#include "support/NoHostGui.h"
 #include "support/SineFit.h"
 #include "support/TempFolder.h"
 #include "support/ToolkitBench.h"
@@ -37,42 +39,15 @@ namespace
 {
 
 // The host side: programs go to the engine and are recorded with their priority.
-class RecordingHostGui : public rivo::HostGuiInterface
+class RecordingHostGui : public NoHostGui
 {
 public:
 	explicit RecordingHostGui(rivo::DspInterface &dsp) : _dsp(dsp) {}
-	void init() override {}
-	double get_property(const char *) const override
-	{
-		return 0;
-	}
-	std::string get_string_property(const char *) const override
-	{
-		return std::string();
-	}
-	bool is_param_free(int, int) override
-	{
-		return true;
-	}
-	bool reserve_param(int, int) override
-	{
-		return true;
-	}
-	void release_param(int, int) override {}
-	void set_param(int, float, int) override {}
 	void set_program(const ProgramSlot &slot, int prio) override
 	{
 		_programs.push_back(slot);
 		_prios.push_back(prio);
 		_dsp.do_set_program(slot);
-	}
-	bool resize_window(int, int) override
-	{
-		return false;
-	}
-	std::string get_plugin_dir() const override
-	{
-		return std::string();
 	}
 
 	rivo::DspInterface &_dsp;
@@ -127,15 +102,6 @@ public:
 	rivo::HostGuiInterface &_host;
 };
 
-const FontInterface &font()
-{
-	static std::vector<char> bytes = [] {
-		std::ifstream f(std::string(ART_DIR) + "/font_03.apic", std::ios::binary);
-		return std::vector<char>(std::istreambuf_iterator<char>(f), {});
-	}();
-	static std::unique_ptr<FontInterface> f(FontFactory::create_from(bytes.data(), bytes.size()));
-	return *f;
-}
 
 std::vector<char> file_bytes(const std::string &path)
 {
@@ -175,7 +141,7 @@ struct Panel
 		{
 			group.push_back(*c);
 		}
-		win.set_sys_font(&font());
+		win.set_sys_font(&sys_font());
 		win.open(nullptr);
 		init_ret = mgr.init(gui, nullptr, ctrls, mem, load, save, fader, display, PresetManager::DEFAULT_BANK);
 		mgr.set_dialog_host(&win.use_dialog_host());

@@ -5,6 +5,7 @@
 // GoogleTest before Xlib, whose macros (None, Bool) clash with its names.
 #include <gtest/gtest.h>
 
+#include "support/ArtFont.h"
 #include "gui/BackgroundItem.h"
 #include "gui/CtrlGroupItem.h"
 #include "gui/Diode.h"
@@ -50,19 +51,6 @@ XvfbServer &server()
 }
 const bool server_started = (server(), true);
 
-const FontInterface &sys_font(int scale)
-{
-	static std::vector<char> bytes[2];
-	static std::unique_ptr<FontInterface> fonts[2];
-	const int i = scale - 1;
-	if (fonts[i] == nullptr)
-	{
-		std::ifstream f(std::string(ART_DIR) + (scale == 2 ? "/font_03@2x.apic" : "/font_03.apic"), std::ios::binary);
-		bytes[i].assign(std::istreambuf_iterator<char>(f), {});
-		fonts[i].reset(FontFactory::create_from(bytes[i].data(), bytes[i].size()));
-	}
-	return *fonts[i];
-}
 
 // A top-level window standing for the host's editor window.
 struct HostWindow
