@@ -15,6 +15,7 @@ struct SimdAvx2
 {
 	using V = __m256;
 	using I = __m256i;
+	static constexpr int WIDTH = 8;
 
 	static V load(const float *p) noexcept
 	{

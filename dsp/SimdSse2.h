@@ -22,6 +22,7 @@ struct SimdSse2
 		__m128i lo;
 		__m128i hi;
 	};
+	static constexpr int WIDTH = 8;
 
 	template <class F>
 	static V each(V a, V b, F f) noexcept

@@ -503,7 +503,7 @@ void PhasedVoice::load_lanes(VoiceLanes::Data &d, int slot) const
 			d.h[k][lane] = (k <= last) ? nl.h[chain][k] : 0.0f;
 			for (int cell = 0; cell < 2; ++cell)
 			{
-				d.r[d.cell ^ cell][k][lane] = nl.r[cell][chain][src];
+				d.r[k][d.cell ^ cell][lane] = nl.r[cell][chain][src];
 			}
 		}
 		d.prod[lane] = nl.prod[chain];
@@ -590,7 +590,7 @@ void PhasedVoice::store_lanes(const VoiceLanes::Data &d, int slot)
 		{
 			for (int cell = 0; cell < 2; ++cell)
 			{
-				nl.r[cell][chain][k] = d.r[d.cell ^ cell][k][lane];
+				nl.r[cell][chain][k] = d.r[k][d.cell ^ cell][lane];
 			}
 		}
 		nl.u_last[chain] = d.u_last[lane];

@@ -276,9 +276,9 @@ void PreFilter::process_block_2_2(float *tone_ptr, float *const bus_ptr_arr[2], 
 	                                   _out_gain_old, _out_gain, pos, _frame_len);
 }
 
-void PreFilter::force_sse2(bool flag) noexcept
+void PreFilter::force_isa(dsp::SimdChoice::Isa isa) noexcept
 {
-	_avx2 = !flag && dsp::SimdChoice::has_avx2();
+	_avx2 = dsp::SimdChoice::capped(isa) != dsp::SimdChoice::Isa::SSE2;
 }
 
 void PreFilter::set_master_vol(float vol)

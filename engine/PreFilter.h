@@ -48,8 +48,8 @@ public:
 	void process_block_2_2(float *tone_ptr, float *const bus_ptr_arr[2], const float *const in_ptr_arr[2],
 	                       long nbr_spl, long pos = 0);
 	void set_master_vol(float vol);
-	// For tests: the SSE2 path on a processor that has AVX2.
-	void force_sse2(bool flag) noexcept;
+	// For tests: an older instruction set's path on a newer processor.
+	void force_isa(dsp::SimdChoice::Isa isa) noexcept;
 	void report_tempo_change();
 	void clear_buffers();
 	void restore() {}
@@ -108,5 +108,5 @@ private:
 	// and end both flat, the filters are left out.
 	bool _flat = false;
 	bool _flat_old = false;
-	bool _avx2 = dsp::SimdChoice::use_avx2_by_default();
+	bool _avx2 = dsp::SimdChoice::by_default() != dsp::SimdChoice::Isa::SSE2;
 };

@@ -140,11 +140,11 @@ public:
 	{
 		return _voice_arr[size_t(index)];
 	}
-	// For tests: the SSE2 path on a processor that has AVX2.
-	void force_sse2(bool flag) noexcept
+	// For tests: an older instruction set's path on a newer processor.
+	void force_isa(dsp::SimdChoice::Isa isa) noexcept
 	{
-		_lanes.force_sse2(flag);
-		_pre_filter.force_sse2(flag);
+		_lanes.force_isa(isa);
+		_pre_filter.force_isa(isa);
 	}
 	const PreFilter &use_pre_filter() const noexcept
 	{

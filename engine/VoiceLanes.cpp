@@ -1,7 +1,6 @@
 // Lane set-up and the choice of instruction set.
 #include "engine/VoiceLanes.h"
 
-#include "dsp/SimdChoice.h"
 
 #include <cstddef>
 #include <cstring>
@@ -10,12 +9,12 @@ VoiceLanes::VoiceLanes() noexcept
 {
 	std::memset(&_data, 0, sizeof(_data));
 	clear_slots();
-	_avx2 = dsp::SimdChoice::use_avx2_by_default();
+	_isa = dsp::SimdChoice::by_default();
 }
 
-void VoiceLanes::force_sse2(bool flag) noexcept
+void VoiceLanes::force_isa(dsp::SimdChoice::Isa isa) noexcept
 {
-	_avx2 = !flag && dsp::SimdChoice::has_avx2();
+	_isa = dsp::SimdChoice::capped(isa);
 }
 
 void VoiceLanes::clear_slots() noexcept
@@ -46,12 +45,10 @@ void VoiceLanes::run(const float *in_ptr, float *left_ptr, float *right_ptr, lon
 	{
 		return;
 	}
-	if (_avx2)
+	switch (_isa)
 	{
-		run_avx2(_data, in_ptr, left_ptr, right_ptr, first, nbr_spl);
-	}
-	else
-	{
-		run_sse2(_data, in_ptr, left_ptr, right_ptr, first, nbr_spl);
+	case dsp::SimdChoice::Isa::AVX512: run_avx512(_data, in_ptr, left_ptr, right_ptr, first, nbr_spl); break;
+	case dsp::SimdChoice::Isa::AVX2: run_avx2(_data, in_ptr, left_ptr, right_ptr, first, nbr_spl); break;
+	default: run_sse2(_data, in_ptr, left_ptr, right_ptr, first, nbr_spl); break;
 	}
 }

@@ -16,10 +16,15 @@
 // ahead, and the feedback reaches the chain's output
 // P u[n] + R_last[n] + G_last u[n - 2] through one multiply-add.
 //
-// The work is compiled twice, for AVX2 with fused multiply-adds and for SSE2,
-// and the processor chooses once at start-up; each gives the same result
-// whatever the host's block size, and both differ only by their roundings.
+// The work is compiled three times, for AVX-512, for AVX2 with fused
+// multiply-adds and for SSE2, and the processor chooses once at start-up;
+// each gives the same result whatever the host's block size. The AVX-512 path
+// updates R for two samples at once (cells 0 and 1 side by side in one
+// register) and gives the very samples of the AVX2 path; the SSE2 path
+// differs from them only by its roundings.
 #pragma once
+
+#include "dsp/SimdChoice.h"
 
 class VoiceLanes
 {
@@ -48,7 +53,7 @@ public:
 		alignas(32) Lanes h[MAX_UNITS];   // H_k
 		alignas(32) Lanes prod;           // P of the chain's last unit
 		alignas(32) Lanes g_last;         // G of the chain's last unit
-		alignas(32) Lanes r[2][MAX_UNITS];  // R of this sample and the next
+		alignas(64) Lanes r[MAX_UNITS][2];  // R of each unit, ring cells side by side
 		alignas(32) Lanes u_last;   // the chain inputs of the last sample
 		alignas(32) Lanes u_last2;  // and of the one before
 
@@ -90,12 +95,12 @@ public:
 		alignas(32) float fdbk_tab[4][FDBK_SEGS];
 		float fdbk_lo_val;
 		float fdbk_hi_val;
-		alignas(32) float out_tab[4][OUT_SEGS];
+		alignas(64) float out_tab[4][OUT_SEGS];
 		float out_lo_val;
 		float out_hi_val;
 
 		// The run's output channels, width lanes per sample.
-		alignas(32) float scratch[MAX_LEN * NBR_LANES + 64];
+		alignas(64) float scratch[MAX_LEN * NBR_LANES + 64];
 	};
 
 	VoiceLanes() noexcept;
@@ -115,16 +120,18 @@ public:
 	// first is the first sample's position in the frame, for the ramps.
 	void run(const float *in_ptr, float *left_ptr, float *right_ptr, long first, long nbr_spl) noexcept;
 
-	// The SSE2 path on a processor that has AVX2, for tests (see SimdChoice).
-	void force_sse2(bool flag) noexcept;
+	// An older instruction set's path on a newer processor, for tests.
+	void force_isa(dsp::SimdChoice::Isa isa) noexcept;
 
-	// The two compilations, each in its own translation unit.
+	// The three compilations, each in its own translation unit.
+	static void run_avx512(Data &d, const float *in_ptr, float *left_ptr, float *right_ptr, long first,
+	                       long nbr_spl) noexcept;
 	static void run_avx2(Data &d, const float *in_ptr, float *left_ptr, float *right_ptr, long first,
 	                     long nbr_spl) noexcept;
 	static void run_sse2(Data &d, const float *in_ptr, float *left_ptr, float *right_ptr, long first,
 	                     long nbr_spl) noexcept;
 
 private:
-	alignas(32) Data _data;
-	bool _avx2 = false;
+	alignas(64) Data _data;
+	dsp::SimdChoice::Isa _isa = dsp::SimdChoice::Isa::SSE2;
 };

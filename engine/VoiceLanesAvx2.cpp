@@ -5,5 +5,5 @@
 void VoiceLanes::run_avx2(Data &d, const float *in_ptr, float *left_ptr, float *right_ptr, long first,
                           long nbr_spl) noexcept
 {
-	LanesBody<dsp::SimdAvx2>::run(d, in_ptr, left_ptr, right_ptr, first, nbr_spl);
+	LanesBody<dsp::SimdAvx2>::run<>(d, in_ptr, left_ptr, right_ptr, first, nbr_spl);
 }

@@ -16,14 +16,15 @@ struct LanesBody
 	using I = typename S::I;
 	using Data = VoiceLanes::Data;
 	static constexpr int L = VoiceLanes::NBR_LANES;
+	static constexpr int VL = S::WIDTH;  // lanes per vector: L, or two samples of L
 
 	// A saturator's cubic pieces over [lo, lo + SEGS], constant beyond;
 	// NaN gives the low value.
 	template <int SEGS>
 	static V saturate(const float (&tab)[4][SEGS], float lo, float lo_val, float hi_val, V x) noexcept
 	{
-		const V below = S::not_greater(x, S::set1(lo));
-		const V above = S::and_not(below, S::greater_equal(x, S::set1(lo + float(SEGS))));
+		const auto below = S::not_greater(x, S::set1(lo));
+		const auto above = S::and_not(below, S::greater_equal(x, S::set1(lo + float(SEGS))));
 		const V pos = S::and_not(S::or_mask(below, above), S::sub(x, S::set1(lo)));
 		const I idx = S::min_int(S::trunc_int(pos), SEGS - 1);
 		const V t = S::sub(pos, S::to_float(idx));
@@ -64,7 +65,7 @@ struct LanesBody
 	{
 		for (int k = k0; k < k1; ++k)
 		{
-			float *r_ptr = r + L * k;
+			float *r_ptr = r + 2 * L * k;
 			const V c = S::load(d.coef[k]);
 			const V old = S::load(r_ptr);
 			r_new = S::fma(c, r_new, S::fma(S::load(d.h[k]), u2, S::fms(c, old, r_old)));
@@ -73,61 +74,98 @@ struct LanesBody
 		}
 	}
 
-	// Networks, oscillators, feedback and band filters, into the scratch lanes.
-	// NU: the chains' length known when compiled (4, 8 or 16), so the units'
-	// loops unroll; 0 takes it from the data.
-	template <bool FDBK, bool BAND, int NU>
-	static void run_core(Data &d, const float *in_ptr, long first, long nbr_spl) noexcept
+	// What a run carries from sample to sample, in registers: loaded from the
+	// data at its start, stored back at its end.
+	struct Run
 	{
-		const int nbr_units = (NU > 0) ? NU : d.nbr_units;
-		// Each sample's T update runs in two halves, the second beside the
-		// next sample's first: two short chains of dependent steps overlap
-		// where one long chain would stall.
-		const int half = nbr_units / 2;
-		const int width = d.width;
-		const V sign = S::even_odd(S::set1(1), S::set1(-1));
-		const V prod = S::load(d.prod);
-		const V g_last = S::load(d.g_last);
-		V u_last = S::load(d.u_last);
-		V u_last2 = S::load(d.u_last2);
-		V oc = S::load(d.osc_c);
-		V os = S::load(d.osc_s);
-		const V osc_step_c = S::load(d.osc_step_c);
-		const V osc_step_s = S::load(d.osc_step_s);
-		V cc = S::load(d.col_c);
-		V cs = S::load(d.col_s);
-		const V col_rot_c = S::load(d.col_rot_c);
-		const V col_rot_s = S::load(d.col_rot_s);
-		const V lvl = S::load(d.lvl);
-		const V lvl_step = S::load(d.lvl_step);
-		V fdbk = S::load(d.fdbk_state);
-		const V b0 = S::load(d.b0);
-		const V b1 = S::load(d.b1);
-		const V b2 = S::load(d.b2);
-		const V a1 = S::load(d.a1);
-		const V a2 = S::load(d.a2);
-		V x1 = S::load(d.x1);
-		V x2 = S::load(d.x2);
-		V y1 = S::load(d.y1);
-		V y2 = S::load(d.y2);
-		int cell = d.cell;
-		float pos = float(first);
-		// The second half still to do: its cell, input and carried R values.
-		float *pend_r = nullptr;
-		V pend_u = S::zero();
-		V pend_old = S::zero();
-		V pend_new = S::zero();
-		for (long i = 0; i < nbr_spl; ++i)
+		const V sign;
+		const V prod;
+		const V g_last;
+		V u_last;
+		V u_last2;
+		V oc;
+		V os;
+		const V osc_step_c;
+		const V osc_step_s;
+		V cc;
+		V cs;
+		const V col_rot_c;
+		const V col_rot_s;
+		const V lvl;
+		const V lvl_step;
+		V fdbk;
+		const V b0;
+		const V b1;
+		const V b2;
+		const V a1;
+		const V a2;
+		V x1;
+		V x2;
+		V y1;
+		V y2;
+		float pos;
+
+		Run(const Data &d, long first) noexcept
+		: sign(S::even_odd(S::set1(1), S::set1(-1)))
+		, prod(S::load(d.prod))
+		, g_last(S::load(d.g_last))
+		, u_last(S::load(d.u_last))
+		, u_last2(S::load(d.u_last2))
+		, oc(S::load(d.osc_c))
+		, os(S::load(d.osc_s))
+		, osc_step_c(S::load(d.osc_step_c))
+		, osc_step_s(S::load(d.osc_step_s))
+		, cc(S::load(d.col_c))
+		, cs(S::load(d.col_s))
+		, col_rot_c(S::load(d.col_rot_c))
+		, col_rot_s(S::load(d.col_rot_s))
+		, lvl(S::load(d.lvl))
+		, lvl_step(S::load(d.lvl_step))
+		, fdbk(S::load(d.fdbk_state))
+		, b0(S::load(d.b0))
+		, b1(S::load(d.b1))
+		, b2(S::load(d.b2))
+		, a1(S::load(d.a1))
+		, a2(S::load(d.a2))
+		, x1(S::load(d.x1))
+		, x2(S::load(d.x2))
+		, y1(S::load(d.y1))
+		, y2(S::load(d.y2))
+		, pos(float(first))
 		{
-			const V x = S::set1(in_ptr[i]);
+		}
+
+		void save(Data &d) const noexcept
+		{
+			S::store(d.u_last, u_last);
+			S::store(d.u_last2, u_last2);
+			S::store(d.osc_c, oc);
+			S::store(d.osc_s, os);
+			S::store(d.col_c, cc);
+			S::store(d.col_s, cs);
+			S::store(d.fdbk_state, fdbk);
+			S::store(d.x1, x1);
+			S::store(d.x2, x2);
+			S::store(d.y1, y1);
+			S::store(d.y2, y2);
+		}
+
+		// One sample's oscillators, feedback and band filter, its width
+		// output lanes to out_ptr; r_last is the R of the chains' last units
+		// in the sample's cell. Gives the chain inputs two samples back,
+		// which the R update of this cell takes.
+		template <bool FDBK, bool BAND>
+		__attribute__((always_inline)) V sample(const Data &d, float in, V r_last, float *out_ptr,
+		                                        int width) noexcept
+		{
+			const V x = S::set1(in);
 			const V u_prev = S::dup_even(u_last);
 			// Chain A takes the input and the feedback, chain B what chain A took last time.
 			const V u = S::even_odd(FDBK ? S::add(x, fdbk) : x, u_prev);
 			const V u2 = u_last2;
 			u_last2 = u_last;
 			u_last = u;
-			float *r = d.r[cell][0];
-			const V t_last = S::fma(g_last, u2, S::load(r + L * (nbr_units - 1)));
+			const V t_last = S::fma(g_last, u2, r_last);
 			const V y = S::fma(prod, u, t_last);
 			if constexpr (FDBK)
 			{
@@ -146,20 +184,6 @@ struct LanesBody
 				const V f = S::fma(k, fdbk, S::fma(k, x, w));
 				fdbk = saturate(d.fdbk_tab, float(VoiceLanes::FDBK_LO), d.fdbk_lo_val, d.fdbk_hi_val, f);
 			}
-			// R two samples on, in the cell this sample's R leaves.
-			V r_old = S::zero();
-			V r_new = S::zero();
-			update_r(d, r, u2, 0, half, r_old, r_new);
-			if (pend_r != nullptr)
-			{
-				update_r(d, pend_r, pend_u, half, nbr_units, pend_old, pend_new);
-			}
-			pend_r = r;
-			pend_u = u2;
-			pend_old = r_old;
-			pend_new = r_new;
-			cell ^= 1;
-
 			// Even lanes: chain A times the sine; odd lanes: chain B times the cosine.
 			const V prod_osc = S::mul(y, S::even_odd(os, oc));
 			V out = S::fma(S::swap_pairs(prod_osc), sign, prod_osc);  // even: a c + b s, odd: a c - b s
@@ -173,48 +197,93 @@ struct LanesBody
 				y1 = yb;
 				out = yb;
 			}
-			S::store_first(d.scratch + i * width, out, width);
+			S::store_first(out_ptr, out, width);
 			const V noc = S::fms(oc, osc_step_c, S::mul(os, osc_step_s));
 			os = S::fma(os, osc_step_c, S::mul(oc, osc_step_s));
 			oc = noc;
 			pos += 1;
+			return u2;
+		}
+	};
+
+	// One sample through the lanes with the whole R update of its cell, as a
+	// run on the way to or from a wider path does.
+	template <bool FDBK, bool BAND>
+	static void single_sample(Data &d, Run &run, float in, float *out_ptr) noexcept
+	{
+		float *r = d.r[0][d.cell];
+		const V u2 = run.template sample<FDBK, BAND>(d, in, S::load(r + 2 * L * (d.nbr_units - 1)), out_ptr,
+		                                              d.width);
+		V r_old = S::zero();
+		V r_new = S::zero();
+		update_r(d, r, u2, 0, d.nbr_units, r_old, r_new);
+		d.cell ^= 1;
+	}
+
+	// Networks, oscillators, feedback and band filters, into the scratch lanes.
+	// NU: the chains' length known when compiled (4, 8 or 16), so the units'
+	// loops unroll; 0 takes it from the data.
+	template <bool FDBK, bool BAND, int NU>
+	static void run_core(Data &d, const float *in_ptr, long first, long nbr_spl) noexcept
+	{
+		const int nbr_units = (NU > 0) ? NU : d.nbr_units;
+		// Each sample's T update runs in two halves, the second beside the
+		// next sample's first: two short chains of dependent steps overlap
+		// where one long chain would stall.
+		const int half = nbr_units / 2;
+		const int width = d.width;
+		Run run(d, first);
+		int cell = d.cell;
+		// The second half still to do: its cell, input and carried R values.
+		float *pend_r = nullptr;
+		V pend_u = S::zero();
+		V pend_old = S::zero();
+		V pend_new = S::zero();
+		for (long i = 0; i < nbr_spl; ++i)
+		{
+			float *r = d.r[0][cell];
+			const V u2 = run.template sample<FDBK, BAND>(d, in_ptr[i], S::load(r + 2 * L * (nbr_units - 1)),
+			                                              d.scratch + i * width, width);
+			// R two samples on, in the cell this sample's R leaves.
+			V r_old = S::zero();
+			V r_new = S::zero();
+			update_r(d, r, u2, 0, half, r_old, r_new);
+			if (pend_r != nullptr)
+			{
+				update_r(d, pend_r, pend_u, half, nbr_units, pend_old, pend_new);
+			}
+			pend_r = r;
+			pend_u = u2;
+			pend_old = r_old;
+			pend_new = r_new;
+			cell ^= 1;
 		}
 		if (pend_r != nullptr)
 		{
 			update_r(d, pend_r, pend_u, half, nbr_units, pend_old, pend_new);
 		}
 		d.cell = cell;
-		S::store(d.u_last, u_last);
-		S::store(d.u_last2, u_last2);
-		S::store(d.osc_c, oc);
-		S::store(d.osc_s, os);
-		S::store(d.col_c, cc);
-		S::store(d.col_s, cs);
-		S::store(d.fdbk_state, fdbk);
-		S::store(d.x1, x1);
-		S::store(d.x2, x2);
-		S::store(d.y1, y1);
-		S::store(d.y2, y2);
+		run.save(d);
 	}
 
-	// The first W lanes of src repeated over all eight.
+	// The first W lanes of src repeated over a whole vector.
 	template <int W>
 	static V repeat(const float *src) noexcept
 	{
-		alignas(32) float tmp[L];
-		for (int e = 0; e < L; ++e)
+		alignas(64) float tmp[VL];
+		for (int e = 0; e < VL; ++e)
 		{
 			tmp[e] = src[e % W];
 		}
 		return S::load(tmp);
 	}
 
-	// Gain, saturation and the pan mix onto the outputs, eight samples at a
-	// time: each vector holds 8 / W samples of W lanes.
+	// Gain, saturation and the pan mix onto the outputs, a vector's width of
+	// samples at a time: each vector holds VL / W samples of W lanes.
 	template <int W>
 	static void run_mix(Data &d, float *left_ptr, float *right_ptr, long first, long nbr_spl) noexcept
 	{
-		constexpr int SPV = L / W;  // samples per vector
+		constexpr int SPV = VL / W;  // samples per vector
 		const V gain = repeat<W>(d.gain);
 		const V gain_step = repeat<W>(d.gain_step);
 		const V to_l = repeat<W>(d.to_l);
@@ -224,14 +293,14 @@ struct LanesBody
 		V offset[W];  // each lane's sample within the batch
 		for (int j = 0; j < W; ++j)
 		{
-			alignas(32) float tmp[L];
-			for (int e = 0; e < L; ++e)
+			alignas(64) float tmp[VL];
+			for (int e = 0; e < VL; ++e)
 			{
 				tmp[e] = float(j * SPV + e / W);
 			}
 			offset[j] = S::load(tmp);
 		}
-		for (long b = 0; b < nbr_spl; b += L)
+		for (long b = 0; b < nbr_spl; b += VL)
 		{
 			const V base = S::set1(float(first + b));
 			V pl[W];
@@ -253,7 +322,7 @@ struct LanesBody
 			{
 				sum_l = S::add(sum_l, sum_r);
 			}
-			if (b + L <= nbr_spl)
+			if (b + VL <= nbr_spl)
 			{
 				S::storeu(l_ptr, S::add(S::loadu(l_ptr), sum_l));
 				if (left_ptr != right_ptr)
@@ -263,8 +332,8 @@ struct LanesBody
 			}
 			else
 			{
-				alignas(32) float tl[L];
-				alignas(32) float tr[L];
+				alignas(64) float tl[VL];
+				alignas(64) float tr[VL];
 				S::store(tl, sum_l);
 				S::store(tr, sum_r);
 				for (long i = 0; i < nbr_spl - b; ++i)
@@ -279,36 +348,39 @@ struct LanesBody
 		}
 	}
 
-	template <int NU>
+	template <class Core, int NU>
 	static void run_units(Data &d, const float *in_ptr, long first, long nbr_spl) noexcept
 	{
 		if (d.fdbk)
 		{
-			d.band ? run_core<true, true, NU>(d, in_ptr, first, nbr_spl)
-			       : run_core<true, false, NU>(d, in_ptr, first, nbr_spl);
+			d.band ? Core::template run_core<true, true, NU>(d, in_ptr, first, nbr_spl)
+			       : Core::template run_core<true, false, NU>(d, in_ptr, first, nbr_spl);
 		}
 		else
 		{
-			d.band ? run_core<false, true, NU>(d, in_ptr, first, nbr_spl)
-			       : run_core<false, false, NU>(d, in_ptr, first, nbr_spl);
+			d.band ? Core::template run_core<false, true, NU>(d, in_ptr, first, nbr_spl)
+			       : Core::template run_core<false, false, NU>(d, in_ptr, first, nbr_spl);
 		}
 	}
 
+	// A whole run: the networks by Core (this body, or one that updates
+	// several samples at once), then the mix, by Mix8 for three or four voices.
+	template <class Core = LanesBody, class Mix8 = LanesBody>
 	static void run(Data &d, const float *in_ptr, float *left_ptr, float *right_ptr, long first,
 	                long nbr_spl) noexcept
 	{
 		switch (d.nbr_units)
 		{
-		case 4: run_units<4>(d, in_ptr, first, nbr_spl); break;
-		case 8: run_units<8>(d, in_ptr, first, nbr_spl); break;
-		case 16: run_units<16>(d, in_ptr, first, nbr_spl); break;
-		default: run_units<0>(d, in_ptr, first, nbr_spl); break;
+		case 4: run_units<Core, 4>(d, in_ptr, first, nbr_spl); break;
+		case 8: run_units<Core, 8>(d, in_ptr, first, nbr_spl); break;
+		case 16: run_units<Core, 16>(d, in_ptr, first, nbr_spl); break;
+		default: run_units<Core, 0>(d, in_ptr, first, nbr_spl); break;
 		}
 		switch (d.width)
 		{
 		case 2: run_mix<2>(d, left_ptr, right_ptr, first, nbr_spl); break;
 		case 4: run_mix<4>(d, left_ptr, right_ptr, first, nbr_spl); break;
-		default: run_mix<8>(d, left_ptr, right_ptr, first, nbr_spl); break;
+		default: Mix8::template run_mix<8>(d, left_ptr, right_ptr, first, nbr_spl); break;
 		}
 	}
 };

@@ -155,7 +155,7 @@ TEST(BiquadPipe, FiltersAsPreciselyAsTheChainsAndAnySplitGivesTheSameOutput)
 	};
 	for (bool avx2 : {false, true})
 	{
-		if (avx2 && !dsp::SimdChoice::has_avx2())
+		if (avx2 && !dsp::SimdChoice::has(dsp::SimdChoice::Isa::AVX2))
 		{
 			continue;
 		}
