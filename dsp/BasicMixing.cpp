@@ -20,9 +20,12 @@ inline void ramp(long nbr_spl, float g0, float g1, long first, long len, F fnc) 
 		return;
 	}
 	const float step = (g1 - g0) / float(len > 0 ? len : nbr_spl);
-	for (long pos = 0; pos < nbr_spl; ++pos)
+	// Positions as int (a ramp spans one frame): their conversion to float
+	// vectorises, a long's does not.
+	const int first_i = int(first);
+	for (int pos = 0; pos < int(nbr_spl); ++pos)
 	{
-		fnc(pos, g0 + step * float(first + pos));
+		fnc(pos, g0 + step * float(first_i + pos));
 	}
 }
 

@@ -93,8 +93,13 @@ void Lfo::tick(long nbr_spl) noexcept
 		}
 		break;
 	default:
-		_phase = std::fmod(_phase + _step * double(nbr_spl), PHASE_LEN);
+	{
+		// Within one turn past the end, the subtraction is what fmod gives,
+		// exactly, at a fraction of its cost (26 LFOs tick every frame).
+		const double p = _phase + _step * double(nbr_spl);
+		_phase = (p < PHASE_LEN) ? p : ((p < 2 * PHASE_LEN) ? p - PHASE_LEN : std::fmod(p, PHASE_LEN));
 		break;
+	}
 	}
 }
 

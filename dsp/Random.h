@@ -1,7 +1,7 @@
 // Park-Miller minimal standard generator, values in [-1, 1).
 #pragma once
 
-#include <cmath>
+#include <cstdint>
 
 namespace dsp
 {
@@ -11,20 +11,22 @@ class Random
 public:
 	float gen() noexcept
 	{
-		_state = std::fmod(_state * 16807.0, 2147483647.0);
-		return float((_state - 1073741824.0) * (1.0 / 1073741824.0));
+		// The product stays below 2^46: integers give exactly what a
+		// floating-point remainder would, without its slow reduction.
+		_state = std::int64_t(_state) * 16807 % 2147483647;
+		return float((double(_state) - 1073741824.0) * (1.0 / 1073741824.0));
 	}
-	void set_state(double state) noexcept
+	void set_state(std::int64_t state) noexcept
 	{
 		_state = state;
 	}
-	double get_state() const noexcept
+	std::int64_t get_state() const noexcept
 	{
 		return _state;
 	}
 
 private:
-	double _state = 1;
+	std::int64_t _state = 1;
 };
 
 }  // namespace dsp

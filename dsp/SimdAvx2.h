@@ -114,9 +114,19 @@ struct SimdAvx2
 	{
 		return _mm256_cvtepi32_ps(i);
 	}
-	static I min_int(I i, int m) noexcept
+	static V min(V a, V b) noexcept  // b where either is NaN
 	{
-		return _mm256_min_epi32(i, _mm256_set1_epi32(m));
+		return _mm256_min_ps(a, b);
+	}
+	static V max(V a, V b) noexcept
+	{
+		return _mm256_max_ps(a, b);
+	}
+	// The whole part of v >= 0 (idx its truncation), rounded in the float
+	// unit: no round trip through the integers on the way.
+	static V floor_of(V v, I) noexcept
+	{
+		return _mm256_round_ps(v, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
 	}
 	// Table of 8 entries, one per index 0..7.
 	static V lookup8(const float *tab, I idx) noexcept

@@ -118,9 +118,17 @@ struct SimdAvx512
 	{
 		return _mm512_cvtepi32_ps(i);
 	}
-	static I min_int(I i, int m) noexcept
+	static V min(V a, V b) noexcept  // b where either is NaN
 	{
-		return _mm512_min_epi32(i, _mm512_set1_epi32(m));
+		return _mm512_min_ps(a, b);
+	}
+	static V max(V a, V b) noexcept
+	{
+		return _mm512_max_ps(a, b);
+	}
+	static V floor_of(V v, I) noexcept
+	{
+		return _mm512_roundscale_ps(v, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
 	}
 	// A 32-entry table is two registers, looked up in one instruction: no
 	// reason to look for the half the indices lie in.

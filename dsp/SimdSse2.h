@@ -128,14 +128,18 @@ struct SimdSse2
 	{
 		return {_mm_cvtepi32_ps(i.lo), _mm_cvtepi32_ps(i.hi)};
 	}
-	static I min_int(I i, int m) noexcept
+	static V min(V a, V b) noexcept  // b where either is NaN, as the processor does
 	{
-		const __m128i mv = _mm_set1_epi32(m);
-		auto f = [mv](__m128i x) {
-			const __m128i over = _mm_cmpgt_epi32(x, mv);
-			return _mm_or_si128(_mm_and_si128(over, mv), _mm_andnot_si128(over, x));
-		};
-		return {f(i.lo), f(i.hi)};
+		return each(a, b, [](__m128 x, __m128 y) { return _mm_min_ps(x, y); });
+	}
+	static V max(V a, V b) noexcept
+	{
+		return each(a, b, [](__m128 x, __m128 y) { return _mm_max_ps(x, y); });
+	}
+	// The whole part of v >= 0, whose truncation idx already is.
+	static V floor_of(V, I idx) noexcept
+	{
+		return to_float(idx);
 	}
 	static V lookup(const float *tab, I idx) noexcept
 	{

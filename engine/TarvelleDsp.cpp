@@ -374,8 +374,11 @@ void TarvelleDsp::copy_sanitized(float *dst_ptr, const float *src_ptr, long nbr_
 {
 	for (long i = 0; i < nbr_spl; ++i)
 	{
+		// x - x is NaN for infinities and NaN, 0 otherwise: a test the
+		// compiler vectorises, where it keeps std::isfinite scalar.
 		const float x = src_ptr[i];
-		dst_ptr[i] = std::isfinite(x) ? x : 0.0f;
+		const float z = x - x;
+		dst_ptr[i] = (z == z) ? x : 0.0f;
 	}
 }
 

@@ -18,44 +18,48 @@ struct LanesBody
 	static constexpr int L = VoiceLanes::NBR_LANES;
 	static constexpr int VL = S::WIDTH;  // lanes per vector: L, or two samples of L
 
-	// A saturator's cubic pieces over [lo, lo + SEGS], constant beyond;
-	// NaN gives the low value.
+	// A saturator's cubic pieces over [lo, lo + SEGS], constant beyond, at
+	// pos = x - lo; NaN gives the low value. The feedback goes through it
+	// every sample, so the way from pos to the result is kept short: the
+	// lanes outside the table look up whatever their index gives, and the
+	// masks worked out beside the lookup put the ends in their place; the
+	// cubic is evaluated as (c0 + c1 t) + t^2 (c2 + c3 t), two multiply-adds
+	// deep instead of three.
 	template <int SEGS>
-	static V saturate(const float (&tab)[4][SEGS], float lo, float lo_val, float hi_val, V x) noexcept
+	static V saturate_pos(const float (&tab)[4][SEGS], float lo_val, float hi_val, V pos) noexcept
 	{
-		const auto below = S::not_greater(x, S::set1(lo));
-		const auto above = S::and_not(below, S::greater_equal(x, S::set1(lo + float(SEGS))));
-		const V pos = S::and_not(S::or_mask(below, above), S::sub(x, S::set1(lo)));
-		const I idx = S::min_int(S::trunc_int(pos), SEGS - 1);
-		const V t = S::sub(pos, S::to_float(idx));
-		V r;
+		const auto below = S::not_greater(pos, S::zero());
+		const auto above = S::and_not(below, S::greater_equal(pos, S::set1(float(SEGS))));
+		const I idx = S::trunc_int(pos);
+		const V t = S::sub(pos, S::floor_of(pos, idx));
+		const V t2 = S::mul(t, t);
+		V c[4];
 		if constexpr (SEGS == 8)
 		{
-			r = S::fma(t, S::lookup8(tab[3], idx), S::lookup8(tab[2], idx));
-			r = S::fma(t, r, S::lookup8(tab[1], idx));
-			r = S::fma(t, r, S::lookup8(tab[0], idx));
+			for (int j = 0; j < 4; ++j)
+			{
+				c[j] = S::lookup8(tab[j], idx);
+			}
 		}
 		else
 		{
 			// Signals mostly stay within one half of the table, where a
 			// lookup takes half the register shuffles.
 			const int half = S::half_of_32(idx);
-			if (half >= 0)
+			for (int j = 0; j < 4; ++j)
 			{
-				const int base = 16 * half;
-				r = S::fma(t, S::lookup16(tab[3] + base, idx), S::lookup16(tab[2] + base, idx));
-				r = S::fma(t, r, S::lookup16(tab[1] + base, idx));
-				r = S::fma(t, r, S::lookup16(tab[0] + base, idx));
-			}
-			else
-			{
-				r = S::fma(t, S::lookup32(tab[3], idx), S::lookup32(tab[2], idx));
-				r = S::fma(t, r, S::lookup32(tab[1], idx));
-				r = S::fma(t, r, S::lookup32(tab[0], idx));
+				c[j] = (half >= 0) ? S::lookup16(tab[j] + 16 * half, idx) : S::lookup32(tab[j], idx);
 			}
 		}
+		V r = S::fma(t2, S::fma(t, c[3], c[2]), S::fma(t, c[1], c[0]));
 		r = S::select(below, S::set1(lo_val), r);
 		return S::select(above, S::set1(hi_val), r);
+	}
+
+	template <int SEGS>
+	static V saturate(const float (&tab)[4][SEGS], float lo, float lo_val, float hi_val, V x) noexcept
+	{
+		return saturate_pos(tab, lo_val, hi_val, S::sub(x, S::set1(lo)));
 	}
 
 	// Units k0..k1 - 1 of one sample's R update (see VoiceLanes.h) in the
@@ -181,8 +185,10 @@ struct LanesBody
 				const V chain_b = S::swap_pairs(S::fma(prod, u_prev, t_last));
 				const V k = S::mul(level, S::mul(s_mix, prod));
 				const V w = S::mul(level, S::fma(s_mix, t_last, S::fma(oc, chain_b, x)));
-				const V f = S::fma(k, fdbk, S::fma(k, x, w));
-				fdbk = saturate(d.fdbk_tab, float(VoiceLanes::FDBK_LO), d.fdbk_lo_val, d.fdbk_hi_val, f);
+				// The table's start taken off before the feedback arrives, too.
+				const V f_pos =
+				   S::fma(k, fdbk, S::sub(S::fma(k, x, w), S::set1(float(VoiceLanes::FDBK_LO))));
+				fdbk = saturate_pos(d.fdbk_tab, d.fdbk_lo_val, d.fdbk_hi_val, f_pos);
 			}
 			// Even lanes: chain A times the sine; odd lanes: chain B times the cosine.
 			const V prod_osc = S::mul(y, S::even_odd(os, oc));
