@@ -1,7 +1,7 @@
 // Two channels through chains of four biquads, the eight filters in the eight
 // lanes of one register: lane 4 c + k is stage k of channel c, and stage k
-// works on the sample k steps behind stage 0, taking what stage k - 1 gave
-// one step before. One vector step per sample then runs all eight filters,
+// works on the sample 2 k steps behind stage 0, taking what stage k - 1 gave
+// two steps before. One vector step per sample then runs all eight filters,
 // where a chain run filter after filter waits on each one's recursion.
 // The results are those of Biquad::process_chains<2, 4, ND_FIRST> up to
 // roundings (the AVX2 path fuses multiply-adds), and the same whatever the

@@ -14,6 +14,10 @@ struct PipeBody
 	using Data = dsp::BiquadPipe::Data;
 	static constexpr int L = dsp::BiquadPipe::NBR_LANES;
 	static constexpr int K = dsp::BiquadPipe::NBR_STAGES;
+	// Stage k works LAG k samples behind stage 0: what it takes from stage
+	// k - 1 is then ready a step before, and only its own recursion is left
+	// on the way from one step to the next.
+	static constexpr int LAG = 2;
 
 	static V lanes(float a, float b, float c, float d) noexcept
 	{
@@ -40,16 +44,20 @@ struct PipeBody
 		V x2 = S::load(d.x2);
 		V y1 = S::load(d.y1);
 		V y2 = S::load(d.y2);
-		const V stage = lanes(0, 1, 2, 3);
+		const V stage_lag = lanes(0, LAG, 2 * LAG, 3 * LAG);
 		const V offset = lanes(d.nd_offset, 0, 0, 0);
 		const V last = S::set1(float(nbr_spl - 1));
-		for (long s = 0; s < nbr_spl + K - 1; ++s)
+		// Each stage's outputs of the last two steps, kept whether the stage
+		// had a sample or not: stage k - 1 gave stage k's sample two steps ago.
+		V out1 = S::zero();
+		V out2 = S::zero();
+		for (long s = 0; s < nbr_spl + LAG * (K - 1); ++s)
 		{
+			const V spl = S::sub(S::set1(float(s)), stage_lag);  // each lane's sample
 			const float in0 = (s < nbr_spl) ? ch0_ptr[s] : 0.0f;
 			const float in1 = (s < nbr_spl) ? ch1_ptr[s] : 0.0f;
-			// Stage k takes stage k - 1's latest output, stage 0 the new sample.
-			const V v = S::shift_in(y1, in0, in1);
-			const V spl = S::sub(S::set1(float(s)), stage);  // each lane's sample
+			// Stage k takes stage k - 1's output of two steps ago, stage 0 the new sample.
+			const V v = S::shift_in(out2, in0, in1);
 			if constexpr (RAMP)
 			{
 				const V idx = S::add(S::set1(float(d.ramp_pos)), spl);
@@ -65,9 +73,11 @@ struct PipeBody
 			{
 				ff = S::add(ff, offset);
 			}
-			// The input enters last: the next stage waits on one multiply-add.
-			const V y = S::fma(b0, v, S::fnma(a1, y1, S::fnma(a2, y2, ff)));
-			if (s >= K - 1 && s < nbr_spl)
+			// The last output enters last: the recursion waits on one multiply-add.
+			const V y = S::fnma(a1, y1, S::fma(b0, v, S::fnma(a2, y2, ff)));
+			out2 = out1;
+			out1 = y;
+			if (s >= LAG * (K - 1) && s < nbr_spl)
 			{
 				x2 = x1;
 				x1 = v;
@@ -83,9 +93,9 @@ struct PipeBody
 				y2 = S::select(valid, y1, y2);
 				y1 = S::select(valid, y, y1);
 			}
-			if (s >= K - 1)
+			if (s >= LAG * (K - 1))
 			{
-				S::last_of_halves(ch0_ptr[s - (K - 1)], ch1_ptr[s - (K - 1)], y1);
+				S::last_of_halves(ch0_ptr[s - LAG * (K - 1)], ch1_ptr[s - LAG * (K - 1)], y1);
 			}
 		}
 		S::store(d.x1, x1);

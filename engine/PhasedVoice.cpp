@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <type_traits>
 #include <vector>
 
@@ -253,8 +254,7 @@ void PhasedVoice::clear_buffers()
 		mem[0] = mem[1] = 0;
 	}
 	_fdbk_state = 0;
-	_col_cos = float(std::cos(TWO_PI * _colour));
-	_col_sin = float(std::sin(TWO_PI * _colour));
+	set_colour_phasor(_colour);
 	_colour_old = _colour;
 	update_pan_matrix();
 	_pan_mat_old = _pan_mat;
@@ -358,8 +358,6 @@ void PhasedVoice::tick(long nbr_spl)
 	if (_col_flag.take())
 	{
 		_colour = float(_col_lfo.get_val());
-		_col_cos = float(std::cos(TWO_PI * _colour));
-		_col_sin = float(std::sin(TWO_PI * _colour));
 	}
 	if (_band_flag.take())
 	{
@@ -418,10 +416,7 @@ void PhasedVoice::get_colour_ramp(float &col_c, float &col_s, float &rot_c, floa
 	rot_s = 0;
 	if (_colour != _colour_old)
 	{
-		const double start = TWO_PI * _colour_old;
 		const double step = TWO_PI * double(_colour - _colour_old) / double(nbr_spl);
-		col_c = float(std::cos(start));
-		col_s = float(std::sin(start));
 		rot_c = float(std::cos(step));
 		rot_s = float(std::sin(step));
 	}
@@ -444,9 +439,19 @@ bool PhasedVoice::begin_frame(long frame_len)
 	}
 	else if (_band_dirty)
 	{
-		// What the band's sweep needs, once per frame.
-		_band_ln_q_old = std::log(double(_band_q_old));
-		_band_ln_q = std::log(double(_band_q));
+		// What the band's sweep needs, once per frame: one power where
+		// each sub-block took a logarithm and an exponential.
+		const long nbr_sub = std::min((frame_len + BAND_SUB_BLOCK - 1) / BAND_SUB_BLOCK,
+		                              long(std::size(_band_q_sub)));
+		const double step =
+		   std::pow(double(_band_q) / double(_band_q_old), double(BAND_SUB_BLOCK) / double(frame_len));
+		double q = _band_q_old;
+		for (long j = 0; j < nbr_sub - 1; ++j)
+		{
+			q *= step;
+			_band_q_sub[j] = float(q);
+		}
+		_band_q_sub[nbr_sub - 1] = _band_q;
 		_gain_g0 = float(gain_modifier(_gain_old, _band_freq_old, _band_q_old));
 		_gain_g1 = float(gain_modifier(_gain, _band_freq, _band_q));
 	}
@@ -456,6 +461,12 @@ bool PhasedVoice::begin_frame(long frame_len)
 		_gain_g0 = (_gain == _gain_old) ? _gain_g1 : float(gain_modifier(_gain_old, _band_freq, _band_q));
 	}
 	_col_glide = (_colour != _colour_old);
+	// The phasor is the frame's starting colour's, made only when that
+	// colour is not the one the last sounding frame ended on.
+	if (_col_phasor_of != _colour_old)
+	{
+		set_colour_phasor(_colour_old);
+	}
 	get_colour_ramp(_col_run_c, _col_run_s, _col_rot_c, _col_rot_s, frame_len);
 	return true;
 }
@@ -554,9 +565,9 @@ void PhasedVoice::set_band_lanes(VoiceLanes::Data &d, int slot, long sub)
 	}
 	const double r_sub = double(std::min((sub + 1) * BAND_SUB_BLOCK, _frame_len)) / double(_frame_len);
 	const double f = _band_freq_old + r_sub * (double(_band_freq) - _band_freq_old);
-	const double q = std::exp(_band_ln_q_old + r_sub * (_band_ln_q - _band_ln_q_old));
+	const long last_sub = long(std::size(_band_q_sub)) - 1;
 	_band.set_freq(float(f));
-	_band.set_p2(float(q));
+	_band.set_p2(_band_q_sub[std::min(sub, last_sub)]);
 	_band.update_eq();
 	write_band_lanes(d, slot);
 }
@@ -657,7 +668,13 @@ void PhasedVoice::end_frame()
 	_band_dirty = false;
 	if (_col_glide)
 	{
-		_col_cos = float(std::cos(TWO_PI * _colour));
-		_col_sin = float(std::sin(TWO_PI * _colour));
+		set_colour_phasor(_colour);
 	}
+}
+
+void PhasedVoice::set_colour_phasor(float colour)
+{
+	_col_cos = float(std::cos(TWO_PI * colour));
+	_col_sin = float(std::sin(TWO_PI * colour));
+	_col_phasor_of = colour;
 }

@@ -153,6 +153,7 @@ private:
 	// Colour phasor at the frame's first sample and its per-sample rotation (1, 0 when constant).
 	void get_colour_ramp(float &col_c, float &col_s, float &rot_c, float &rot_s, long nbr_spl) const;
 	void end_frame();
+	void set_colour_phasor(float colour);
 	void write_band_lanes(VoiceLanes::Data &d, int slot) const;
 	void update_osc_phase(long nbr_spl);
 	void update_bpf();
@@ -217,10 +218,11 @@ private:
 	float _band_freq = 640;
 	float _band_q_old = 0.1f;
 	float _band_freq_old = 640;
-	// The frame's band sweep, set up by begin_frame.
-	double _band_ln_q_old = 0;
-	double _band_ln_q = 0;
+	// The frame's band sweep, set up by begin_frame: Q at the end of each
+	// sub-block, on a geometric progression from the old Q to the new.
+	float _band_q_sub[VoiceLanes::MAX_LEN / BAND_SUB_BLOCK] = {};
 	float _fdbk_state = 0;
+	float _col_phasor_of = 0;  // the colour _col_cos and _col_sin are for
 	float _col_cos = 1;
 	float _col_sin = 0;
 	dsp::OscSinCosEuler _osc;

@@ -276,6 +276,16 @@ struct LanesBody
 	template <int W>
 	static V repeat(const float *src) noexcept
 	{
+		// Whole lane sets load as they are (a copy through memory would
+		// wait on its scalar stores).
+		if constexpr (W == L && VL == L)
+		{
+			return S::load(src);
+		}
+		else if constexpr (W == L)
+		{
+			return S::load_twice(src);
+		}
 		alignas(64) float tmp[VL];
 		for (int e = 0; e < VL; ++e)
 		{
