@@ -8,6 +8,11 @@ namespace dsp
 
 double BilinearPrewarp::compute_k(double f, double fs) noexcept
 {
+	return 1.0 / compute_tan(f, fs);
+}
+
+double BilinearPrewarp::compute_tan(double f, double fs) noexcept
+{
 	constexpr double pi = 3.14159265358979323846;
 	const double f_min = fs * 2e-5;
 	const double f_max = fs * 0.4999;
@@ -23,7 +28,7 @@ double BilinearPrewarp::compute_k(double f, double fs) noexcept
 	{
 		f = f_max;
 	}
-	return 1.0 / std::tan(pi * f / fs);
+	return std::tan(pi * f / fs);
 }
 
 }  // namespace dsp

@@ -12,6 +12,9 @@ public:
 	// and below the lower end float coefficients put the poles on the unit circle.
 	// NaN counts as fs / 4.
 	static double compute_k(double f, double fs) noexcept;
+	// 1 / k: second-order sections divide by it rather than take k, a
+	// division less per design.
+	static double compute_tan(double f, double fs) noexcept;
 };
 
 }  // namespace dsp

@@ -501,21 +501,22 @@ void PhasedVoice::load_lanes(VoiceLanes::Data &d, int slot) const
 {
 	const NetLanes &nl = _net_lanes[size_t(_net_index)];
 	const float inv_len = 1.0f / float(_frame_len);
+	// Locals: the stores into d would otherwise make the compiler read these again.
+	const int nbr_units = d.nbr_units;
+	const int cell0 = d.cell;
 	for (int chain = 0; chain < 2; ++chain)
 	{
 		const int lane = 2 * slot + chain;
 		const int last = nl.nbr_units - 1;
-		for (int k = 0; k < d.nbr_units; ++k)
+		for (int k = 0; k < nbr_units; ++k)
 		{
 			// Units beyond the voice's chain pass on what reaches them
 			// exactly: coefficient 1, H 0, and the R of the chain's last unit.
 			const int src = std::min(k, last);
 			d.coef[k][lane] = (k <= last) ? nl.coef[chain][k] : 1.0f;
 			d.h[k][lane] = (k <= last) ? nl.h[chain][k] : 0.0f;
-			for (int cell = 0; cell < 2; ++cell)
-			{
-				d.r[k][d.cell ^ cell][lane] = nl.r[cell][chain][src];
-			}
+			d.r[k][cell0][lane] = nl.r[0][chain][src];
+			d.r[k][cell0 ^ 1][lane] = nl.r[1][chain][src];
 		}
 		d.prod[lane] = nl.prod[chain];
 		d.g_last[lane] = nl.g_last[chain];
@@ -594,15 +595,15 @@ void PhasedVoice::write_band_lanes(VoiceLanes::Data &d, int slot) const
 void PhasedVoice::store_lanes(const VoiceLanes::Data &d, int slot)
 {
 	NetLanes &nl = _net_lanes[size_t(_net_index)];
+	const int nbr_units = nl.nbr_units;
+	const int cell0 = d.cell;
 	for (int chain = 0; chain < 2; ++chain)
 	{
 		const int lane = 2 * slot + chain;
-		for (int k = 0; k < nl.nbr_units; ++k)
+		for (int k = 0; k < nbr_units; ++k)
 		{
-			for (int cell = 0; cell < 2; ++cell)
-			{
-				nl.r[cell][chain][k] = d.r[k][d.cell ^ cell][lane];
-			}
+			nl.r[0][chain][k] = d.r[k][cell0][lane];
+			nl.r[1][chain][k] = d.r[k][cell0 ^ 1][lane];
 		}
 		nl.u_last[chain] = d.u_last[lane];
 		nl.u_last2[chain] = d.u_last2[lane];
