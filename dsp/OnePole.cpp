@@ -1,6 +1,8 @@
 // First-order section.
 #include "dsp/OnePole.h"
 
+#include <emmintrin.h>
+
 namespace dsp
 {
 
@@ -103,14 +105,54 @@ void OnePole::process_block(float *out_ptr, const float *in_ptr, long nbr_spl) n
 	end_steps(st, nbr_spl);
 }
 
-// Left scalar: packing the two channels into one register puts shuffles on
-// the recursion's path (GCC would).
-#if defined(__GNUC__) && !defined(__clang__)
-#define TARVELLE_NO_SLP __attribute__((optimize("no-tree-slp-vectorize")))
-#else
-#define TARVELLE_NO_SLP
-#endif
-TARVELLE_NO_SLP void OnePole::process_block_pair(OnePole &f1, OnePole &f2, float *data1_ptr, float *data2_ptr,
+// Both filters' pairs side by side in one register, lanes (first of f1,
+// first of f2, second of f1, second of f2), with the scalar steps'
+// operations in their order: the very same samples, in about half the
+// instructions. Only the copy of each pair's last output into both halves
+// lies on the recursion's path.
+void OnePole::run_pairs(Steps &s1, Steps &s2, float *data1_ptr, float *data2_ptr, long nbr_pairs) noexcept
+{
+	const __m128 b0 = _mm_setr_ps(s1.b0, s2.b0, s1.b0, s2.b0);
+	const __m128 b1 = _mm_setr_ps(s1.b1, s2.b1, s1.b1, s2.b1);
+	const __m128 a1_hi = _mm_setr_ps(0, 0, s1.a1, s2.a1);
+	const __m128 c = _mm_setr_ps(-s1.a1, -s2.a1, s1.a1_sq, s2.a1_sq);
+	__m128 x_prev = _mm_setr_ps(0, 0, s1.x1, s2.x1);
+	__m128 y0 = _mm_setr_ps(s1.y1, s2.y1, s1.y1, s2.y1);
+	__m128 v = _mm_setzero_ps();
+	for (long p = 0; p < nbr_pairs; ++p)
+	{
+		float *const p1 = data1_ptr + 2 * p;
+		float *const p2 = data2_ptr + 2 * p;
+		const __m128 x = _mm_unpacklo_ps(_mm_loadl_pi(_mm_setzero_ps(), reinterpret_cast<const __m64 *>(p1)),
+		                                 _mm_loadl_pi(_mm_setzero_ps(), reinterpret_cast<const __m64 *>(p2)));
+		const __m128 x1 = _mm_shuffle_ps(x_prev, x, _MM_SHUFFLE(1, 0, 3, 2));
+		v = _mm_add_ps(_mm_mul_ps(b0, x), _mm_mul_ps(b1, x1));
+		// (v_a, v_b - a1 v_a), then + (-a1, a1^2) y0.
+		const __m128 t = _mm_sub_ps(v, _mm_mul_ps(a1_hi, _mm_movelh_ps(v, v)));
+		const __m128 w = _mm_shuffle_ps(v, t, _MM_SHUFFLE(3, 2, 1, 0));
+		const __m128 y = _mm_add_ps(w, _mm_mul_ps(c, y0));
+		_mm_storel_pi(reinterpret_cast<__m64 *>(p1), _mm_shuffle_ps(y, y, _MM_SHUFFLE(2, 0, 2, 0)));
+		_mm_storel_pi(reinterpret_cast<__m64 *>(p2), _mm_shuffle_ps(y, y, _MM_SHUFFLE(3, 1, 3, 1)));
+		if (p + 1 == nbr_pairs)
+		{
+			alignas(16) float lanes[3][4];
+			_mm_store_ps(lanes[0], x);
+			_mm_store_ps(lanes[1], y);
+			_mm_store_ps(lanes[2], v);
+			s1.pend_y = _mm_cvtss_f32(y0);
+			s2.pend_y = _mm_cvtss_f32(_mm_shuffle_ps(y0, y0, _MM_SHUFFLE(1, 1, 1, 1)));
+			s1.x1 = lanes[0][2];
+			s2.x1 = lanes[0][3];
+			s1.y1 = lanes[1][2];
+			s2.y1 = lanes[1][3];
+			s1.pend_v = lanes[2][0];
+			s2.pend_v = lanes[2][1];
+		}
+		x_prev = x;
+		y0 = _mm_movehl_ps(y, y);  // (y_b of f1, of f2) in both halves
+	}
+}
+void OnePole::process_block_pair(OnePole &f1, OnePole &f2, float *data1_ptr, float *data2_ptr,
                                                  long nbr_spl) noexcept
 {
 	if (f1._odd != f2._odd || nbr_spl <= 0)
@@ -128,11 +170,9 @@ TARVELLE_NO_SLP void OnePole::process_block_pair(OnePole &f1, OnePole &f2, float
 		data2_ptr[0] = s2.second(data2_ptr[0]);
 		pos = 1;
 	}
-	for (; pos + 2 <= nbr_spl; pos += 2)
-	{
-		s1.two(data1_ptr + pos);
-		s2.two(data2_ptr + pos);
-	}
+	const long nbr_pairs = (nbr_spl - pos) / 2;
+	run_pairs(s1, s2, data1_ptr + pos, data2_ptr + pos, nbr_pairs);
+	pos += 2 * nbr_pairs;
 	if (pos < nbr_spl)
 	{
 		data1_ptr[pos] = s1.first(data1_ptr[pos]);

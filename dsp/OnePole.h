@@ -38,6 +38,7 @@ private:
 	struct Steps;
 	Steps make_steps() const noexcept;
 	void end_steps(const Steps &st, long nbr_spl) noexcept;
+	static void run_pairs(Steps &s1, Steps &s2, float *data1_ptr, float *data2_ptr, long nbr_pairs) noexcept;
 
 	float _x1 = 0;
 	float _y1 = 0;
