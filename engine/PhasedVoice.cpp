@@ -504,6 +504,9 @@ void PhasedVoice::load_lanes(VoiceLanes::Data &d, int slot) const
 	// Locals: the stores into d would otherwise make the compiler read these again.
 	const int nbr_units = d.nbr_units;
 	const int cell0 = d.cell;
+	const bool new_coef = (d.coef_of[slot] != &nl || d.coef_units[slot] != nbr_units);
+	d.coef_of[slot] = &nl;
+	d.coef_units[slot] = nbr_units;
 	for (int chain = 0; chain < 2; ++chain)
 	{
 		const int lane = 2 * slot + chain;
@@ -513,8 +516,11 @@ void PhasedVoice::load_lanes(VoiceLanes::Data &d, int slot) const
 			// Units beyond the voice's chain pass on what reaches them
 			// exactly: coefficient 1, H 0, and the R of the chain's last unit.
 			const int src = std::min(k, last);
-			d.coef[k][lane] = (k <= last) ? nl.coef[chain][k] : 1.0f;
-			d.h[k][lane] = (k <= last) ? nl.h[chain][k] : 0.0f;
+			if (new_coef)
+			{
+				d.coef[k][lane] = (k <= last) ? nl.coef[chain][k] : 1.0f;
+				d.h[k][lane] = (k <= last) ? nl.h[chain][k] : 0.0f;
+			}
 			d.r[k][cell0][lane] = nl.r[0][chain][src];
 			d.r[k][cell0 ^ 1][lane] = nl.r[1][chain][src];
 		}

@@ -2,12 +2,15 @@
 #include "engine/VoiceLanes.h"
 
 
+#include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <cstring>
 
 VoiceLanes::VoiceLanes() noexcept
 {
 	std::memset(&_data, 0, sizeof(_data));
+	std::fill(std::begin(_data.coef_of), std::end(_data.coef_of), nullptr);
 	clear_slots();
 	_isa = dsp::SimdChoice::by_default();
 }
@@ -25,8 +28,9 @@ void VoiceLanes::clear_slots() noexcept
 	d.cell = 0;
 	d.fdbk = false;
 	d.band = false;
-	// All zero but the identity band filter and unit phasors: nothing reaches the outputs.
-	const size_t lanes_begin = offsetof(Data, coef);
+	// All zero but the identity band filter and unit phasors: nothing reaches
+	// the outputs. A slot left out keeps its coefficients, all finite.
+	const size_t lanes_begin = offsetof(Data, prod);
 	const size_t lanes_end = offsetof(Data, fdbk_tab);
 	std::memset(reinterpret_cast<char *>(&d) + lanes_begin, 0, lanes_end - lanes_begin);
 	for (int lane = 0; lane < NBR_LANES; ++lane)

@@ -49,8 +49,13 @@ public:
 		bool fdbk;      // a slot has feedback
 		bool band;      // a slot has its band filter on
 
+		// Coefficients and H_k stay from frame to frame (clear_slots leaves
+		// them): a slot loads them again only for another network or chain
+		// length, coef_of and coef_units telling which it holds.
 		alignas(32) Lanes coef[MAX_UNITS];
 		alignas(32) Lanes h[MAX_UNITS];   // H_k
+		const void *coef_of[NBR_SLOTS];
+		int coef_units[NBR_SLOTS];
 		alignas(32) Lanes prod;           // P of the chain's last unit
 		alignas(32) Lanes g_last;         // G of the chain's last unit
 		alignas(64) Lanes r[MAX_UNITS][2];  // R of each unit, ring cells side by side
