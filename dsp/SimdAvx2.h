@@ -128,7 +128,7 @@ struct SimdAvx2
 	{
 		return _mm256_round_ps(v, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC);
 	}
-	// Table of 8 entries, one per index 0..7.
+	// Table of 8 entries, index taken modulo 8 (the saturators rely on it).
 	static V lookup8(const float *tab, I idx) noexcept
 	{
 		return _mm256_permutevar8x32_ps(_mm256_load_ps(tab), idx);
@@ -147,7 +147,7 @@ struct SimdAvx2
 		const V p1 = _mm256_permutevar8x32_ps(_mm256_load_ps(tab + 8), idx);
 		return _mm256_blendv_ps(p0, p1, _mm256_castsi256_ps(_mm256_slli_epi32(idx, 28)));
 	}
-	// Table of 32 entries, index 0..31: four in-register permutes and a
+	// Table of 32 entries, index taken modulo 32: four in-register permutes and a
 	// choice by the index's upper bits, far cheaper than a gather.
 	static V lookup32(const float *tab, I idx) noexcept
 	{

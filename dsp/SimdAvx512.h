@@ -136,6 +136,7 @@ struct SimdAvx512
 	{
 		return -1;
 	}
+	// Tables of 16 and 32 entries, index taken modulo their size.
 	static V lookup16(const float *tab, I idx) noexcept
 	{
 		return _mm512_permutexvar_ps(idx, _mm512_load_ps(tab));
@@ -145,8 +146,8 @@ struct SimdAvx512
 		return _mm512_permutex2var_ps(_mm512_load_ps(tab), idx, _mm512_load_ps(tab + 16));
 	}
 
-	// Sixteen sums of W neighbouring lanes, in sample order: from 128 / W
-	// vectors p[j], each holding 16 / W samples. For W = 8 each half is one
+	// Sixteen sums of W neighbouring lanes, in sample order: from W vectors
+	// p[j], each holding 16 / W samples. For W = 8 each half is one
 	// sample, summed in the very order SimdAvx2 sums, so both paths give the
 	// same samples.
 	template <int W>

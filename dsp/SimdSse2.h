@@ -141,17 +141,21 @@ struct SimdSse2
 	{
 		return to_float(idx);
 	}
+	// Table of N entries (a power of two), index taken modulo N as the
+	// register permutes of the wider paths take it: a lane outside the
+	// table reads inside it all the same.
+	template <int N>
 	static V lookup(const float *tab, I idx) noexcept
 	{
 		alignas(16) int k[8];
 		_mm_store_si128(reinterpret_cast<__m128i *>(k), idx.lo);
 		_mm_store_si128(reinterpret_cast<__m128i *>(k + 4), idx.hi);
-		return {_mm_setr_ps(tab[k[0]], tab[k[1]], tab[k[2]], tab[k[3]]),
-		        _mm_setr_ps(tab[k[4]], tab[k[5]], tab[k[6]], tab[k[7]])};
+		auto at = [tab, &k](int i) { return tab[k[i] & (N - 1)]; };
+		return {_mm_setr_ps(at(0), at(1), at(2), at(3)), _mm_setr_ps(at(4), at(5), at(6), at(7))};
 	}
 	static V lookup8(const float *tab, I idx) noexcept
 	{
-		return lookup(tab, idx);
+		return lookup<8>(tab, idx);
 	}
 	// Its lookups cost the same whatever the table: no halves to choose.
 	static int half_of_32(I) noexcept
@@ -160,11 +164,11 @@ struct SimdSse2
 	}
 	static V lookup16(const float *tab, I idx) noexcept
 	{
-		return lookup(tab, idx);
+		return lookup<16>(tab, idx);
 	}
 	static V lookup32(const float *tab, I idx) noexcept
 	{
-		return lookup(tab, idx);
+		return lookup<32>(tab, idx);
 	}
 	static V shift_in(V v, float a, float b) noexcept
 	{

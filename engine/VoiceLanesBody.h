@@ -20,9 +20,10 @@ struct LanesBody
 
 	// A saturator's cubic pieces over [lo, lo + SEGS], constant beyond, at
 	// pos = x - lo; NaN gives the low value. The feedback goes through it
-	// every sample, so the way from pos to the result is kept short: the
-	// lanes outside the table look up whatever their index gives, and the
-	// masks worked out beside the lookup put the ends in their place; the
+	// every sample, so the way from pos to the result is kept short: every
+	// lane looks up its index modulo the table's size (a lane outside the
+	// table reads some piece of it), and the masks worked out beside the
+	// lookup put the ends in their place; the
 	// cubic is evaluated as (c0 + c1 t) + t^2 (c2 + c3 t), two multiply-adds
 	// deep instead of three.
 	template <int SEGS>
