@@ -90,10 +90,6 @@ struct SimdAvx2
 	{
 		return _mm256_cmp_ps(a, b, _CMP_GE_OQ);
 	}
-	static V or_mask(V a, V b) noexcept
-	{
-		return _mm256_or_ps(a, b);
-	}
 	static V and_not(V mask, V v) noexcept  // v where mask is clear, else 0
 	{
 		return _mm256_andnot_ps(mask, v);
@@ -109,10 +105,6 @@ struct SimdAvx2
 	static I trunc_int(V v) noexcept
 	{
 		return _mm256_cvttps_epi32(v);
-	}
-	static V to_float(I i) noexcept
-	{
-		return _mm256_cvtepi32_ps(i);
 	}
 	static V min(V a, V b) noexcept  // b where either is NaN
 	{

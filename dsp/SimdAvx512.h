@@ -94,10 +94,6 @@ struct SimdAvx512
 	{
 		return _mm512_cmp_ps_mask(a, b, _CMP_GE_OQ);
 	}
-	static M or_mask(M a, M b) noexcept
-	{
-		return M(a | b);
-	}
 	static M and_not(M mask, M m) noexcept
 	{
 		return M(~mask & m);
@@ -113,10 +109,6 @@ struct SimdAvx512
 	static I trunc_int(V v) noexcept
 	{
 		return _mm512_cvttps_epi32(v);
-	}
-	static V to_float(I i) noexcept
-	{
-		return _mm512_cvtepi32_ps(i);
 	}
 	static V min(V a, V b) noexcept  // b where either is NaN
 	{

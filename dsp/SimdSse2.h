@@ -103,10 +103,6 @@ struct SimdSse2
 	{
 		return each(a, b, [](__m128 x, __m128 y) { return _mm_cmpge_ps(x, y); });
 	}
-	static V or_mask(V a, V b) noexcept
-	{
-		return each(a, b, [](__m128 x, __m128 y) { return _mm_or_ps(x, y); });
-	}
 	static V and_not(V mask, V v) noexcept
 	{
 		return each(mask, v, [](__m128 x, __m128 y) { return _mm_andnot_ps(x, y); });

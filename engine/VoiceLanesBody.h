@@ -22,10 +22,9 @@ struct LanesBody
 	// pos = x - lo; NaN gives the low value. The feedback goes through it
 	// every sample, so the way from pos to the result is kept short: every
 	// lane looks up its index modulo the table's size (a lane outside the
-	// table reads some piece of it), and the masks worked out beside the
-	// lookup put the ends in their place; the
-	// cubic is evaluated as (c0 + c1 t) + t^2 (c2 + c3 t), two multiply-adds
-	// deep instead of three.
+	// table reads some piece of it), the masks worked out beside the lookup
+	// put the ends in their place, and the cubic is evaluated as
+	// (c0 + c1 t) + t^2 (c2 + c3 t), two multiply-adds deep instead of three.
 	template <int SEGS>
 	static V saturate_pos(const float (&tab)[4][SEGS], float lo_val, float hi_val, V pos) noexcept
 	{
