@@ -119,6 +119,7 @@ void OnePole::run_pairs(Steps &s1, Steps &s2, float *data1_ptr, float *data2_ptr
 	__m128 x_prev = _mm_setr_ps(0, 0, s1.x1, s2.x1);
 	__m128 y0 = _mm_setr_ps(s1.y1, s2.y1, s1.y1, s2.y1);
 	__m128 v = _mm_setzero_ps();
+	__m128 y0_last = y0;  // the last pair's y0
 	for (long p = 0; p < nbr_pairs; ++p)
 	{
 		float *const p1 = data1_ptr + 2 * p;
@@ -133,27 +134,32 @@ void OnePole::run_pairs(Steps &s1, Steps &s2, float *data1_ptr, float *data2_ptr
 		const __m128 y = _mm_add_ps(w, _mm_mul_ps(c, y0));
 		_mm_storel_pi(reinterpret_cast<__m64 *>(p1), _mm_shuffle_ps(y, y, _MM_SHUFFLE(2, 0, 2, 0)));
 		_mm_storel_pi(reinterpret_cast<__m64 *>(p2), _mm_shuffle_ps(y, y, _MM_SHUFFLE(3, 1, 3, 1)));
-		if (p + 1 == nbr_pairs)
-		{
-			alignas(16) float lanes[3][4];
-			_mm_store_ps(lanes[0], x);
-			_mm_store_ps(lanes[1], y);
-			_mm_store_ps(lanes[2], v);
-			s1.pend_y = _mm_cvtss_f32(y0);
-			s2.pend_y = _mm_cvtss_f32(_mm_shuffle_ps(y0, y0, _MM_SHUFFLE(1, 1, 1, 1)));
-			s1.x1 = lanes[0][2];
-			s2.x1 = lanes[0][3];
-			s1.y1 = lanes[1][2];
-			s2.y1 = lanes[1][3];
-			s1.pend_v = lanes[2][0];
-			s2.pend_v = lanes[2][1];
-		}
 		x_prev = x;
+		y0_last = y0;
 		y0 = _mm_movehl_ps(y, y);  // (y_b of f1, of f2) in both halves
 	}
+	if (nbr_pairs <= 0)
+	{
+		return;
+	}
+	// What the scalar steps would hold after the last pair.
+	alignas(16) float lanes[4][4];
+	_mm_store_ps(lanes[0], x_prev);
+	_mm_store_ps(lanes[1], y0);
+	_mm_store_ps(lanes[2], v);
+	_mm_store_ps(lanes[3], y0_last);
+	s1.x1 = lanes[0][2];
+	s2.x1 = lanes[0][3];
+	s1.y1 = lanes[1][0];
+	s2.y1 = lanes[1][1];
+	s1.pend_v = lanes[2][0];
+	s2.pend_v = lanes[2][1];
+	s1.pend_y = lanes[3][0];
+	s2.pend_y = lanes[3][1];
 }
+
 void OnePole::process_block_pair(OnePole &f1, OnePole &f2, float *data1_ptr, float *data2_ptr,
-                                                 long nbr_spl) noexcept
+                                 long nbr_spl) noexcept
 {
 	if (f1._odd != f2._odd || nbr_spl <= 0)
 	{
